@@ -1,0 +1,231 @@
+#include "core/led_circuit.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/number_text.h"
+#include "core/power_rating.h"
+#include "core/standard_values.h"
+
+namespace kalvane {
+namespace {
+
+constexpr double kMilli = 0.001;
+constexpr double kKilo = 1000;
+constexpr double kSolvedValueLimit = 0.001;  // volts or amperes; exactly the limit passes
+
+// Runs the steps of one case: every value passes through here, so a zero
+// divisor or an overflow anywhere in the chain is remembered.
+class Steps {
+ public:
+  // Rounds through text, as every wrapped step of the calculation does.
+  double rt(double x) { return RoundThroughText(Check(x)); }
+  // A value used unrounded (the light product, a power).
+  double Check(double x) {
+    finite_ = finite_ && std::isfinite(x);
+    return x;
+  }
+  bool finite() const { return finite_; }
+
+ private:
+  bool finite_ = true;
+};
+
+LedCalcResult Invalid() {
+  LedCalcResult result;
+  result.outcome = LedCalcOutcome::InvalidInput;
+  return result;
+}
+
+// BelowLimit and NoResult look the same in the fields.
+LedCalcResult ErrorWords(LedCalcOutcome outcome, const LedCalcWords& words) {
+  LedCalcResult result;
+  result.outcome = outcome;
+  result.resisText = std::string(words.ProgError2);
+  result.watText = std::string(words.ProgError2);
+  result.ratingText = std::string(words.ProgError2);
+  return result;
+}
+
+std::string DiagramText(std::string_view resistorText) {
+  std::string text = "R : ";
+  text.append(resistorText).append(" Ohm");
+  return text;
+}
+
+// Above the ladder's top rung the rating says so instead of keeping an older
+// calculation's caption.
+std::string RatingText(double power, const LedCalcWords& words) {
+  if (auto caption = RateResistorPower(power, words.WatLang)) return *caption;
+  std::string text = "> 10 ";
+  text.append(words.WatLang);
+  return text;
+}
+
+void SetStandardCaptions(double r, const LedCalcWords& words, LedCalcResult& result) {
+  if (auto larger = FindLargerStandard(r)) {
+    result.largerText = StandardCaption(*larger, words.OhmLang, words.LargerLang);
+  }
+  if (auto smaller = FindSmallerStandard(r)) {
+    result.smallerText = StandardCaption(*smaller, words.OhmLang, words.SmallerLang);
+  }
+}
+
+struct Inputs {
+  double vs;      // supply voltage, V
+  double n;       // LED count
+  double third;   // VLed: Vf (V) or, in Volt mode, R (Ohm)
+  double fourth;  // ALed: If (mA) or, in Amp mode, R (Ohm)
+};
+
+LedCalcResult SeriesResis(const Inputs& in, const LedCalcWords& words) {
+  Steps s;
+  const double vf = in.third, iF = in.fourth;
+  double vt = s.rt(in.n * vf);
+  double vr = s.rt(in.vs - vt);
+  double i = s.rt(kMilli * iF);
+  double r = s.rt(vr / i);
+  double light = s.Check(s.rt(in.n * vf) * iF);
+  double power = s.Check(SeriesResistorPower(s.rt(iF / kKilo), r));
+  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+
+  LedCalcResult result;
+  std::string rText = NumberToText(r);
+  result.diagramText = DiagramText(rText);
+  result.resisText = std::move(rText);
+  SetStandardCaptions(r, words, result);
+  result.watText = NumberToText(light);
+  result.ratingText = RatingText(power, words);
+  return result;
+}
+
+LedCalcResult ParallelResis(const Inputs& in, const LedCalcWords& words) {
+  Steps s;
+  const double vf = in.third, iF = in.fourth;
+  double vr = s.rt(in.vs - vf);
+  double it = s.rt(s.rt(iF * in.n) * kMilli);
+  double r = s.rt(vr / it);
+  double light = s.Check(s.rt(in.n * vf) * iF);
+  double power = s.Check(ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iF) / kKilo)));
+  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+
+  LedCalcResult result;
+  // The panel offers the resistor to buy: the next standard value up. Above
+  // the table there is none, and the computed value is shown instead.
+  auto larger = FindLargerStandard(r);
+  std::string shown = larger ? std::string(larger->text) : NumberToText(r);
+  result.diagramText = DiagramText(shown);
+  result.resisText = std::move(shown);
+  SetStandardCaptions(r, words, result);
+  result.watText = NumberToText(light);
+  result.ratingText = RatingText(power, words);
+  return result;
+}
+
+// The voltage and current modes share their ending: a limit check on the
+// solved value, then the light and rating texts.
+struct Solved {
+  double value;       // Vf in volts or I in amperes, the value the limit applies to
+  double shown;       // what the solved-value field shows (Vf, or I in mA)
+  double lightFactor; // If in mA, multiplied into rt(n * Vf) for the light text
+  double vf;          // LED voltage for the light text
+};
+
+template <typename PowerFn>
+LedCalcResult FinishSolved(Steps& s, const Inputs& in, const Solved& solved,
+                           std::string_view resistorText, PowerFn power,
+                           const LedCalcWords& words) {
+  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+  if (solved.value < kSolvedValueLimit) return ErrorWords(LedCalcOutcome::BelowLimit, words);
+  double light = s.Check(s.rt(in.n * solved.vf) * solved.lightFactor);
+  double watts = s.Check(power());
+  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+
+  LedCalcResult result;
+  result.resisText = NumberToText(solved.shown);
+  result.watText = NumberToText(light);
+  result.diagramText = DiagramText(resistorText);
+  result.ratingText = RatingText(watts, words);
+  return result;
+}
+
+LedCalcResult SeriesVolt(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+  Steps s;
+  const double r = in.third, iF = in.fourth;
+  double i = s.rt(kMilli * iF);
+  double vr = s.rt(i * r);
+  double vf = s.rt(s.rt(in.vs - vr) / in.n);
+  return FinishSolved(s, in, {vf, vf, iF, vf}, rText,
+                      [&] { return SeriesResistorPower(s.rt(iF / kKilo), r); }, words);
+}
+
+LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+  Steps s;
+  const double vf = in.third, r = in.fourth;
+  double vt = s.rt(in.n * vf);
+  double vr = s.rt(in.vs - vt);
+  double i = s.rt(vr / r);
+  double iMilli = s.rt(i / kMilli);
+  return FinishSolved(s, in, {i, iMilli, iMilli, vf}, rText,
+                      [&] { return SeriesResistorPower(s.rt(iMilli / kKilo), r); }, words);
+}
+
+LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+  Steps s;
+  const double r = in.third, iF = in.fourth;
+  double vr = s.rt(s.rt(in.n * (kMilli * iF)) * r);
+  double vf = s.rt(in.vs - vr);
+  return FinishSolved(s, in, {vf, vf, iF, vf}, rText, [&] {
+    return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iF) / kKilo));
+  }, words);
+}
+
+LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+  Steps s;
+  const double vf = in.third, r = in.fourth;
+  double vr = s.rt(in.vs - vf);
+  double i = s.rt(s.rt(vr / r) / in.n);
+  double iMilli = s.rt(i * kKilo);
+  return FinishSolved(s, in, {i, iMilli, iMilli, vf}, rText, [&] {
+    return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iMilli) / kKilo));
+  }, words);
+}
+
+}  // namespace
+
+LedCalcWords LedCalcWordsOf(const LanguageWords& words) {
+  return {words.WatLang, words.ProgError2, words.OhmLang, words.LargerLang, words.SmallerLang};
+}
+
+LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
+                                  std::string_view vtdcText, std::string_view ledCountText,
+                                  std::string_view vLedText, std::string_view aLedText,
+                                  const LedCalcWords& words) {
+  const std::array<std::string_view, 4> texts = {vtdcText, ledCountText, vLedText, aLedText};
+  for (std::string_view text : texts) {
+    if (text.empty()) return Invalid();
+  }
+  for (std::string_view text : texts) {
+    if (text == ".") return Invalid();
+  }
+  // Beyond the two designed checks: a text with junk after its number
+  // ("1.2.3", "12a") must not be computed from its leading part.
+  for (std::string_view text : texts) {
+    if (!IsNumberText(text)) return Invalid();
+  }
+
+  const Inputs in{TextToNumber(vtdcText), TextToNumber(ledCountText), TextToNumber(vLedText),
+                  TextToNumber(aLedText)};
+  const bool series = arrangement == LedArrangement::Series;
+  switch (mode) {
+    case LedCalcMode::Resis:
+      return series ? SeriesResis(in, words) : ParallelResis(in, words);
+    case LedCalcMode::Volt:
+      return series ? SeriesVolt(in, vLedText, words) : ParallelVolt(in, vLedText, words);
+    case LedCalcMode::Amp:
+      return series ? SeriesAmp(in, aLedText, words) : ParallelAmp(in, aLedText, words);
+  }
+  return Invalid();
+}
+
+}  // namespace kalvane

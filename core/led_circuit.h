@@ -1,0 +1,68 @@
+// The arithmetic behind the LED panel's calculation button: from the four
+// entered texts it solves a one-resistor LED circuit for the resistor, the
+// voltage of one LED or the current of one LED, and returns every result text
+// the panel shows. It touches no window, shows no message and keeps no state;
+// it never reads the language itself, the words come in as an argument.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/language_words.h"
+
+namespace kalvane {
+
+// Position of the arrangement list: n LEDs in series with one resistor, or n
+// LEDs in parallel fed through one resistor that carries n LED currents.
+enum class LedArrangement { Series = 0, Parallel = 1 };
+
+// What is solved for. The third and fourth boxes change meaning with it:
+//            VLed          ALed          solved value
+//   Resis    Vf (V)        If (mA)       R (Ohm)
+//   Volt     R (Ohm)       If (mA)       Vf (V)
+//   Amp      Vf (V)        R (Ohm)       If (mA)
+enum class LedCalcMode { Resis, Volt, Amp };
+
+// The five words result texts are built from.
+struct LedCalcWords {
+  std::string_view WatLang;
+  std::string_view ProgError2;
+  std::string_view OhmLang;
+  std::string_view LargerLang;
+  std::string_view SmallerLang;
+};
+
+LedCalcWords LedCalcWordsOf(const LanguageWords& words);
+
+enum class LedCalcOutcome {
+  Done,
+  InvalidInput,  // a box is empty, a lone ".", or not wholly a number
+  BelowLimit,    // the solved LED voltage or current is below 0.001
+  NoResult,      // a zero divisor or an overflow: the circuit has no finite answer
+};
+
+// One optional text per result field of the panel; an absent text means the
+// field keeps what it shows. BelowLimit and NoResult put ProgError2 into the
+// solved value, light and rating fields and leave the others absent;
+// InvalidInput carries no text at all.
+struct LedCalcResult {
+  LedCalcOutcome outcome = LedCalcOutcome::Done;
+  std::optional<std::string> resisText;    // solved value, box ResisSH
+  std::optional<std::string> watText;      // light of the branch in mW, box WatSH
+  std::optional<std::string> ratingText;   // resistor power rating, label WatPish
+  std::optional<std::string> largerText;   // nearest larger standard value, ResisPishLarg
+  std::optional<std::string> smallerText;  // nearest smaller standard value, ResisPishSmall
+  std::optional<std::string> diagramText;  // resistor label of the diagram, Label15
+};
+
+// Texts are the box contents exactly as typed: Vtdc, LedCount, VLed, ALed.
+// Every intermediate value is rounded to 15 significant digits through its
+// text before the next step uses it, so results match the designed examples
+// digit for digit.
+LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
+                                  std::string_view vtdcText, std::string_view ledCountText,
+                                  std::string_view vLedText, std::string_view aLedText,
+                                  const LedCalcWords& words);
+
+}  // namespace kalvane

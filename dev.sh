@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Kalvane's two developer commands, for a Debian 12 machine:
+#   ./dev.sh run    install what is missing, build, start the program
+#   ./dev.sh test   install what is missing, build, run every test
+# Packages are installed with apt-get, as root or through sudo.
+set -euo pipefail
+cd "$(dirname "$(readlink -f "$0")")"
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang-14 libclang-rt-14-dev
+  fonts-noto-core locales
+)
+test_locales=(de_DE fa_IR)
+jobs=$(nproc)
+
+as_root() {
+  if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+install_missing_packages() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+  fi
+}
+
+# The number-text tests run under a comma locale and a Persian one.
+generate_test_locales() {
+  for l in "${test_locales[@]}"; do
+    locale -a 2>/dev/null | grep -qi "^${l}\.utf-\?8$" || as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  done
+}
+
+# configure_and_build DIR [cmake options...]
+configure_and_build() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() {
+  local dir=$1
+  (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
+}
+
+cmd_test() {
+  install_missing_packages
+  generate_test_locales
+  configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON
+  run_tests build/ci
+  echo "All tests passed."
+}
+
+cmd_run() {
+  install_missing_packages
+  configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
+  if [ ! -x build/release/ui/kalvane ]; then
+    echo "The program arrives with the main window; only the calculation core builds so far." >&2
+    exit 1
+  fi
+  exec build/release/ui/kalvane
+}
+
+case "${1:-}" in
+  run) cmd_run ;;
+  test) cmd_test ;;
+  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+esac
