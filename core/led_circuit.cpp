@@ -1,6 +1,5 @@
 #include "core/led_circuit.h"
 
-#include <array>
 #include <cmath>
 
 #include "core/number_text.h"
@@ -193,6 +192,13 @@ LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LedCal
 
 }  // namespace
 
+bool IsValidLedInput(std::string_view text) {
+  // Empty and lone-point texts are the designed checks; IsNumberText also
+  // refuses a text with junk after its number ("1.2.3", "12a"), which must
+  // not be computed from its leading part.
+  return !text.empty() && text != "." && IsNumberText(text);
+}
+
 LedCalcWords LedCalcWordsOf(const LanguageWords& words) {
   return {words.WatLang, words.ProgError2, words.OhmLang, words.LargerLang, words.SmallerLang};
 }
@@ -201,17 +207,8 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vtdcText, std::string_view ledCountText,
                                   std::string_view vLedText, std::string_view aLedText,
                                   const LedCalcWords& words) {
-  const std::array<std::string_view, 4> texts = {vtdcText, ledCountText, vLedText, aLedText};
-  for (std::string_view text : texts) {
-    if (text.empty()) return Invalid();
-  }
-  for (std::string_view text : texts) {
-    if (text == ".") return Invalid();
-  }
-  // Beyond the two designed checks: a text with junk after its number
-  // ("1.2.3", "12a") must not be computed from its leading part.
-  for (std::string_view text : texts) {
-    if (!IsNumberText(text)) return Invalid();
+  for (std::string_view text : {vtdcText, ledCountText, vLedText, aLedText}) {
+    if (!IsValidLedInput(text)) return Invalid();
   }
 
   const Inputs in{TextToNumber(vtdcText), TextToNumber(ledCountText), TextToNumber(vLedText),

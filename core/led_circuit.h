@@ -56,6 +56,10 @@ struct LedCalcResult {
   std::optional<std::string> diagramText;  // resistor label of the diagram, Label15
 };
 
+// The input check the calculation starts with: a box text is usable when it
+// is not empty, not a lone "." and wholly a number (blanks around it allowed).
+bool IsValidLedInput(std::string_view text);
+
 // Texts are the box contents exactly as typed: Vtdc, LedCount, VLed, ALed.
 // Every intermediate value is rounded to 15 significant digits through its
 // text before the next step uses it, so results match the designed examples
