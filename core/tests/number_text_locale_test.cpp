@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/colour_bands.h"
 #include "core/number_text.h"
 
 namespace kalvane {
@@ -30,6 +31,15 @@ TEST(NumberTextUnderLocale, TextsDoNotFollowTheLocale) {
   EXPECT_EQ(TextToNumber("1,5"), 1.0);
   EXPECT_EQ(TextToNumber("-2.5e2"), -250.0);
   EXPECT_EQ(NumberToText(TextToNumber("12.25")), "12.25");
+}
+
+// Yellow, Violet, Gold: 47 divided by 10, decoded and captioned through text.
+TEST(NumberTextUnderLocale, ColourBandCaptionsKeepThePoint) {
+  ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr);
+  std::optional<BandValue> value = DecodeBands(WindowKind::FourBand, {3, 7, 1, 1, 0});
+  ASSERT_TRUE(value);
+  EXPECT_EQ(value->text, "4.7");
+  EXPECT_EQ(FormatResistance(value->text).englishCaption, "4.7 Ohm");
 }
 
 }  // namespace
