@@ -40,13 +40,6 @@ INSTANTIATE_TEST_SUITE_P(Components, RgbTest,
                                                 0x00008000u}),
                          RowName{});
 
-TEST(RgbTest, ComponentsReadBack) {
-  Colour violet = Rgb(238, 130, 238);
-  EXPECT_EQ(violet.Red(), 238);
-  EXPECT_EQ(violet.Green(), 130);
-  EXPECT_EQ(violet.Blue(), 238);
-}
-
 // Code points of a UTF-8 text.
 std::vector<char32_t> CodePoints(std::string_view text) {
   std::vector<char32_t> points;
