@@ -1,0 +1,267 @@
+// PictureButton: the mouse state table, the leave poll, drawing and the
+// property bag. The owner's handlers run synchronously inside these handlers.
+#include "widgets/picture_button.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRectF>
+#include <QVariant>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace kalvane {
+namespace {
+
+constexpr char kPictureKey[] = "Picture";
+constexpr char kPictureHoverKey[] = "PictureHover";
+constexpr char kPictureDownKey[] = "PictureDown";
+
+int ButtonNumber(Qt::MouseButtons buttons) {
+  int number = 0;
+  if (buttons & Qt::LeftButton)
+    number += PictureButton::kLeftButton;
+  if (buttons & Qt::RightButton)
+    number += PictureButton::kRightButton;
+  if (buttons & Qt::MiddleButton)
+    number += PictureButton::kMiddleButton;
+  return number;
+}
+
+int ShiftNumber(Qt::KeyboardModifiers modifiers) {
+  int number = 0;
+  if (modifiers & Qt::ShiftModifier)
+    number += PictureButton::kShiftKey;
+  if (modifiers & Qt::ControlModifier)
+    number += PictureButton::kCtrlKey;
+  if (modifiers & Qt::AltModifier)
+    number += PictureButton::kAltKey;
+  return number;
+}
+
+// The mouse event arguments as the owner receives them, by reference.
+struct MouseArguments {
+  int Button;
+  int Shift;
+  float X;
+  float Y;
+};
+
+MouseArguments ArgumentsOf(const QMouseEvent& event, Qt::MouseButtons buttons) {
+  return {ButtonNumber(buttons), ShiftNumber(event.modifiers()),
+          static_cast<float>(event.position().x()), static_cast<float>(event.position().y())};
+}
+
+// The size a picture takes on screen, in device-independent pixels; a HiDPI
+// pixmap with a fractional size is rounded up so that nothing is cut off.
+// An empty picture has no size.
+std::optional<QSize> NaturalSize(const QPixmap& picture) {
+  if (picture.isNull())
+    return std::nullopt;
+  const QSizeF size = picture.deviceIndependentSize();
+  return QSize(static_cast<int>(std::ceil(size.width())),
+               static_cast<int>(std::ceil(size.height())));
+}
+
+QPixmap ReadPicture(const QVariantMap& bag, const char* key) {
+  const auto found = bag.constFind(QLatin1String(key));
+  if (found == bag.constEnd())
+    return {};
+  switch (found->typeId()) {
+    case QMetaType::QPixmap:
+      return found->value<QPixmap>();
+    case QMetaType::QImage:
+      return QPixmap::fromImage(found->value<QImage>());
+    default:
+      return {};
+  }
+}
+
+void WritePicture(QVariantMap& bag, const char* key, const QPixmap& picture) {
+  if (picture.isNull()) {
+    bag.remove(QLatin1String(key));
+  } else {
+    bag.insert(QLatin1String(key), QVariant::fromValue(picture));
+  }
+}
+
+}  // namespace
+
+PictureButton::PictureButton(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);  // moves without a button held are how an enter is seen
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  resize(kSizeWithoutPicture);
+  Timer1.setInterval(1);
+  Timer1.setTimerType(Qt::PreciseTimer);
+  connect(&Timer1, &QTimer::timeout, this, &PictureButton::Timer1_Timer);
+}
+
+PictureButton::~PictureButton() = default;
+
+void PictureButton::setPicture(const QPixmap& m_New_Picture) {
+  picture_ = m_New_Picture;
+  Redraw();
+  emit propertyChanged(QLatin1String(kPictureKey));
+}
+
+void PictureButton::setPictureHover(const QPixmap& m_New_PictureHover) {
+  picture_hover_ = m_New_PictureHover;
+  Redraw();
+  emit propertyChanged(QLatin1String(kPictureHoverKey));
+}
+
+void PictureButton::setPictureDown(const QPixmap& m_New_PictureDown) {
+  picture_down_ = m_New_PictureDown;
+  Redraw();
+  emit propertyChanged(QLatin1String(kPictureDownKey));
+}
+
+const QPixmap& PictureButton::ShownPicture() const {
+  switch (state_) {
+    case ButtonState::Hover:
+      return picture_hover_;
+    case ButtonState::Pressed:
+      return picture_down_;
+    case ButtonState::Normal:
+      break;
+  }
+  return picture_;
+}
+
+void PictureButton::SetPointerProbe(PointerProbe probe) {
+  probe_ = std::move(probe);
+}
+
+bool PictureButton::IsPointerOver() const {
+  if (probe_)
+    return probe_(*this);
+  return QApplication::widgetAt(QCursor::pos()) == this;
+}
+
+void PictureButton::Save(QVariantMap& bag) const {
+  WritePicture(bag, kPictureKey, picture_);
+  WritePicture(bag, kPictureHoverKey, picture_hover_);
+  WritePicture(bag, kPictureDownKey, picture_down_);
+}
+
+void PictureButton::Load(const QVariantMap& bag) {
+  picture_ = ReadPicture(bag, kPictureKey);
+  picture_hover_ = ReadPicture(bag, kPictureHoverKey);
+  picture_down_ = ReadPicture(bag, kPictureDownKey);
+  Redraw();
+}
+
+QSize PictureButton::sizeHint() const {
+  return shown_size_;
+}
+
+void PictureButton::SetStateAndRedraw(ButtonState state) {
+  state_ = state;
+  Redraw();
+}
+
+void PictureButton::Redraw() {
+  update();
+  const std::optional<QSize> natural = NaturalSize(ShownPicture());
+  if (!natural)
+    return;  // an empty picture paints nothing and keeps the size
+  if (*natural != shown_size_) {
+    shown_size_ = *natural;
+    updateGeometry();
+  }
+  // Causes a resize and so one more Redraw, which finds the size unchanged.
+  if (size() != *natural)
+    resize(*natural);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+  const QPixmap& picture = ShownPicture();
+  if (picture.isNull())
+    return;
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, picture);
+}
+
+void PictureButton::resizeEvent(QResizeEvent*) {
+  Redraw();
+}
+
+void PictureButton::mouseMoveEvent(QMouseEvent* event) {
+  MouseArguments a = ArgumentsOf(*event, event->buttons());
+  emit MouseMove(a.Button, a.Shift, a.X, a.Y);
+  if (a.Button >= 2)
+    return;  // right or middle button, or several buttons
+  if (!IsPointerOver()) {
+    // A drag off the control while the left button holds the mouse grab.
+    inside_ = false;
+    SetStateAndRedraw(ButtonState::Normal);
+  } else if (a.Button == 0 && !inside_) {
+    Timer1.start();
+    inside_ = true;
+    emit MouseEnter();
+    SetStateAndRedraw(ButtonState::Hover);
+  } else if (a.Button == kLeftButton) {
+    inside_ = true;
+    SetStateAndRedraw(ButtonState::Pressed);
+    inside_ = false;  // the next move without a button is a fresh enter
+  }
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+  HandlePress(event);
+}
+
+void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The second press of a double click is still a press of the control.
+  HandlePress(event);
+  emit DblClick();
+}
+
+void PictureButton::HandlePress(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton)
+    left_press_pending_ = true;
+  MouseArguments a = ArgumentsOf(*event, event->button());
+  emit MouseDown(a.Button, a.Shift, a.X, a.Y);
+  if (a.Button == kLeftButton)
+    SetStateAndRedraw(ButtonState::Pressed);
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
+  const bool left = event->button() == Qt::LeftButton;
+  const bool makes_click =
+      left && left_press_pending_ && QRectF(rect()).contains(event->position());
+  if (left)
+    left_press_pending_ = false;
+
+  MouseArguments a = ArgumentsOf(*event, event->button());
+  emit MouseUp(a.Button, a.Shift, a.X, a.Y);
+  if (IsPointerOver()) {
+    if (!inside_) {
+      // Hover must always have a leave poll behind it, or the picture would
+      // stay lit once the pointer left without a move over the control (after
+      // a drag back onto it, or a press that no move came before).
+      Timer1.start();
+      inside_ = true;
+      emit MouseEnter();
+    }
+    SetStateAndRedraw(ButtonState::Hover);
+  } else {
+    SetStateAndRedraw(ButtonState::Normal);
+  }
+  if (makes_click)
+    emit Click();
+}
+
+void PictureButton::Timer1_Timer() {
+  if (IsPointerOver())
+    return;
+  Timer1.stop();
+  inside_ = false;
+  emit MouseLeave();
+  SetStateAndRedraw(ButtonState::Normal);
+}
+
+}  // namespace kalvane
