@@ -15,7 +15,7 @@ namespace kalvane {
 // ignored; a hooked widget that is destroyed is forgotten by itself.
 void HookRightClick(QWidget* window);
 // Gives `window` its right clicks back. A widget that is not hooked is left
-// as it is.
+// as it is, and is not touched.
 void UnhookRightClick(QWidget* window);
 bool IsRightClickHooked(const QWidget* window);
 

@@ -27,35 +27,29 @@ QString WindowClassName(const QWidget* window) {
   return QString::fromLatin1(window->metaObject()->className());
 }
 
-QLineEdit* FindEditChild(QComboBox* combo) {
+QWidget* FindEditChild(QComboBox* combo) {
   if (!combo)
     return nullptr;
   for (QObject* child : combo->children()) {
     if (auto* edit = qobject_cast<QLineEdit*>(child))
       return edit;
   }
-  return nullptr;
-}
-
-QWidget* EditPart(QComboBox* combo) {
-  if (QLineEdit* edit = FindEditChild(combo))
-    return edit;
-  return combo;
+  return combo;  // a select-only list: the requests come to the list itself
 }
 
 bool NoContextMenuProc(QObject*, QEvent* message) {
   return message->type() == QEvent::ContextMenu;
 }
 
-void HookContextMenu(QWidget* editPart) {
+void HookNoContextMenu(QWidget* editPart) {
   ContextMenuHook().Hook(editPart);
 }
 
-void UnhookContextMenu(QWidget* editPart) {
+void UnhookNoContextMenu(QWidget* editPart) {
   ContextMenuHook().Unhook(editPart);
 }
 
-bool IsContextMenuHooked(const QWidget* editPart) {
+bool IsNoContextMenuHooked(const QWidget* editPart) {
   return ContextMenuHook().IsHooked(editPart);
 }
 

@@ -8,7 +8,6 @@
 
 class QComboBox;
 class QEvent;
-class QLineEdit;
 class QObject;
 class QWidget;
 
@@ -18,26 +17,24 @@ namespace kalvane {
 // null widget.
 QString WindowClassName(const QWidget* window);
 
-// The first child of `combo`, in the order of its children, that is a line
-// edit (a QLineEdit or a subclass of it); null when there is none, as for a
-// select-only list, or when `combo` is null.
-QLineEdit* FindEditChild(QComboBox* combo);
-
-// The widget that receives the context-menu requests of `combo`'s edit area:
-// its line edit when it is editable, otherwise the combo box itself. Null
-// only for a null `combo`.
-QWidget* EditPart(QComboBox* combo);
+// The edit part of `combo`: the widget that receives the context-menu
+// requests of its edit area. That is the first child, in the order of its
+// children, that is a line edit (a QLineEdit or a subclass of it), as an
+// editable list has; a select-only list has none, and there the combo box
+// itself receives the requests. Null only for a null `combo`.
+QWidget* FindEditChild(QComboBox* combo);
 
 // The hook's procedure: true (discard) for a context-menu request, false for
 // every other event.
 bool NoContextMenuProc(QObject* window, QEvent* message);
 
-// Hooks the edit part found by EditPart. Hooking a hooked widget again, or a
+// Hooks an edit part found by FindEditChild. Hooking a hooked widget again, or a
 // null one, changes nothing; a hooked widget that is destroyed is forgotten
 // by itself, so the edit parts of a closed window need no unhooking to be safe.
-void HookContextMenu(QWidget* editPart);
-// Unhooks a hooked edit part; any other widget is left as it is.
-void UnhookContextMenu(QWidget* editPart);
-bool IsContextMenuHooked(const QWidget* editPart);
+void HookNoContextMenu(QWidget* editPart);
+// Unhooks a hooked edit part; any other widget is left as it is, and is not
+// touched, so a pointer to an edit part destroyed since is harmless here.
+void UnhookNoContextMenu(QWidget* editPart);
+bool IsNoContextMenuHooked(const QWidget* editPart);
 
 }  // namespace kalvane
