@@ -62,8 +62,9 @@ class PictureButton : public QWidget {
   void setPictureDown(const QPixmap& m_New_PictureDown);
 
   ButtonState State() const { return state_; }
-  // True from MouseEnter until the pointer is found outside (or a move with
-  // the left button held, which makes the next plain move a fresh enter).
+  // True from MouseEnter until the pointer is found outside, or until a move
+  // with the left button held, after which the next plain move or a release
+  // over the button is a fresh enter.
   bool IsInside() const { return inside_; }
   // True while the 1 ms leave poll Timer1 runs: from an enter until the first
   // tick that finds the pointer outside.
