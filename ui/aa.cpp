@@ -1,0 +1,223 @@
+#include "ui/aa.h"
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QUrl>
+#include <algorithm>
+
+#include "core/colour.h"
+#include "core/language_words.h"
+#include "ui/gradient.h"
+#include "ui/look.h"
+#include "ui/pictures.h"
+#include "ui/twips.h"
+
+namespace kalvane {
+namespace {
+
+constexpr int kClientWidth = 5325;
+constexpr int kClientHeight = 3765;
+constexpr std::uint32_t kYellow = 65535;
+constexpr std::uint8_t kLeftToRight = 6;
+constexpr const char* kWebSiteText = "kalvane.example.org";
+
+// A gradient canvas over a pixmap, in twips.
+class PixmapCanvas : public GradientCanvas {
+ public:
+  PixmapCanvas(QPixmap& pixmap, QSize twips) : pixmap_(pixmap), twips_(twips) {}
+  void SetAutoRedraw(bool) override {}
+  double ScaleWidth() const override { return twips_.width(); }
+  double ScaleHeight() const override { return twips_.height(); }
+  void Line(double x1, double y1, double x2, double y2, Colour colour) override {
+    if (!painter_.isActive()) {
+      painter_.begin(&pixmap_);
+      painter_.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    }
+    painter_.setPen(QPen(QColor(colour.Red(), colour.Green(), colour.Blue()), 0));
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+  }
+
+ private:
+  QPixmap& pixmap_;
+  QSize twips_;
+  QPainter painter_;
+};
+
+// The link: a label that acts on a left click and, when focused, on Enter
+// or Space.
+class LinkLabel : public QLabel {
+ public:
+  LinkLabel(const QString& text, QWidget* parent, std::function<void()> onClick)
+      : QLabel(text, parent), onClick_(std::move(onClick)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+      onClick_();
+    }
+  }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Space) {
+      onClick_();
+      return;
+    }
+    QLabel::keyPressEvent(event);
+  }
+
+ private:
+  std::function<void()> onClick_;
+};
+
+QString Indented(int spaces, const QString& text) {
+  return QString(spaces, QLatin1Char(' ')) + text;
+}
+
+}  // namespace
+
+QStringList AboutLines(bool persian) {
+  if (persian) {
+    constexpr int item = 9, sub = 23;
+    return {
+        QStringLiteral("کالوانه نسخه 1"),
+        QStringLiteral("ماشين حساب الکترونيک براي علاقه مندان"),
+        QStringLiteral("محاسبات برنامه :"),
+        Indented(item, QStringLiteral("1- مقاومت سري LED")),
+        Indented(sub, QStringLiteral("مقاومت براي LED هاي سري")),
+        Indented(sub, QStringLiteral("مقاومت براي LED هاي موازي")),
+        Indented(sub, QStringLiteral("ولتاژ يا جريان هر LED")),
+        Indented(sub, QStringLiteral("مقدار استاندارد و وات مقاومت")),
+        Indented(item, QStringLiteral("2- کد رنگي مقاومت")),
+        Indented(sub, QStringLiteral("مقاومت هاي 4 باند")),
+        Indented(sub, QStringLiteral("مقاومت هاي 5 باند")),
+        QStringLiteral("ايميل : kalvane@example.org"),
+        QString(),
+        QStringLiteral("تلفن : ندارد، لطفا ايميل بزنيد"),
+    };
+  }
+  constexpr int item = 9, sub = 24;
+  return {
+      QStringLiteral("Kalvane V1.0"),
+      QStringLiteral("Electronics calculator for hobbyists"),
+      QStringLiteral("What it calculates:"),
+      Indented(item, QStringLiteral("1. LED series resistor")),
+      Indented(sub, QStringLiteral("Resistor for LEDs in series")),
+      Indented(sub, QStringLiteral("Resistor for LEDs in parallel")),
+      Indented(sub, QStringLiteral("Voltage or current of one LED")),
+      Indented(sub, QStringLiteral("Standard value and wattage")),
+      Indented(item, QStringLiteral("2. Resistor colour code")),
+      Indented(sub, QStringLiteral("4-band resistors")),
+      Indented(sub, QStringLiteral("5-band resistors")),
+      QString(),
+      QStringLiteral("E-mail: kalvane@example.org"),
+      QString(),
+      QStringLiteral("Phone: none, please write by e-mail"),
+  };
+}
+
+AA::AA(const QString& progLang, QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("AA"));
+  setWindowTitle(QStringLiteral("  درباره"));
+  setFont(WindowFont());
+  setModal(true);
+
+  Shape1 = new QFrame(this);
+  Shape1->setObjectName(QStringLiteral("Shape1"));
+  Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
+  Shape1->resize(TwipSize(1860, 1950));
+  Image11 = new QLabel(this);
+  Image11->setObjectName(QStringLiteral("Image11"));
+  Image11->resize(TwipSize(1860, 1920));
+  Image11->setPixmap(RenderPicture(Picture::AboutPicture, Image11->size()));
+
+  Label10 = new QLabel(this);
+  Label10->setObjectName(QStringLiteral("Label10"));
+  Label10->setAlignment(Qt::AlignTop | Qt::AlignAbsolute | Qt::AlignRight);
+
+  Label8 = new LinkLabel(QString(), this, [this] { Label8_Click(); });
+  Label8->setObjectName(QStringLiteral("Label8"));
+  QFont linkFont = WindowFont();
+  linkFont.setPointSizeF(11.25);
+  linkFont.setBold(true);
+  linkFont.setUnderline(true);
+  Label8->setFont(linkFont);
+  QPalette linkPalette = Label8->palette();
+  linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
+  Label8->setPalette(linkPalette);
+  Label8->setGeometry(TwipRect(1950, 3360, 1335, 270));
+
+  Form_Load(progLang);
+  connect(this, &QDialog::finished, this, &QObject::deleteLater);
+}
+
+void AA::Form_Load(const QString& progLang) {
+  setFixedSize(TwipSize(kClientWidth, kClientHeight));
+  const bool persian = progLang == kPersian.data();
+  const bool english = progLang == kEnglish.data();
+  if (!persian && !english)
+    return;
+
+  gradientFirst_ = persian ? kYellow : Rgb(300, 10, 2).value;
+  gradientSecond_ = persian ? Rgb(300, 10, 2).value : kYellow;
+  PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
+  setLayoutDirection(persian ? Qt::RightToLeft : Qt::LeftToRight);
+  setWindowTitle(persian ? QStringLiteral("درباره") : QStringLiteral("About"));
+  Label10->setGeometry(TwipRect(persian ? 2160 : 120, 120, persian ? 2955 : 3195, 2955));
+  Label10->setAlignment(Qt::AlignTop | Qt::AlignAbsolute |
+                        (persian ? Qt::AlignRight : Qt::AlignLeft));
+  Image11->move(TwipPoint(persian ? 120 : 3450, 180));
+  Shape1->move(TwipPoint(persian ? 120 : 3450, persian ? 165 : 160));
+  Label10->setText(AboutLines(persian).join(QLatin1Char('\n')));
+  Label8->move(TwipPoint(1950, 3360));
+  Label8->setText(QLatin1String(kWebSiteText));
+  Label8->adjustSize();
+  FitContents();
+}
+
+// The details may need more lines than the designed height holds in this
+// font: the label grows downwards, the link and the window follow, so no
+// line is ever cut off.
+void AA::FitContents() {
+  constexpr int kGap = 6;
+  const int needed = Label10->sizeHint().height();
+  if (needed > Label10->height())
+    Label10->resize(Label10->width(), needed);
+  const int linkTop = std::max(Label8->y(), Label10->geometry().bottom() + kGap);
+  Label8->move(Label8->x(), linkTop);
+  const QSize designed = TwipSize(kClientWidth, kClientHeight);
+  const int height = std::max(designed.height(), Label8->geometry().bottom() + kGap);
+  if (height != this->height() || designed.width() != width()) {
+    setFixedSize(designed.width(), height);
+    PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
+  }
+}
+
+void AA::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction) {
+  const QSize client = size();
+  const qreal ratio = devicePixelRatioF();
+  background_ = QPixmap(client * ratio);
+  background_.setDevicePixelRatio(ratio);
+  background_.fill(palette().color(QPalette::Window));
+  {
+    PixmapCanvas canvas(background_, QSize(Twips(client.width()), Twips(client.height())));
+    MakeGradient(canvas, first, second, direction);
+  }
+  update();
+}
+
+void AA::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, background_);
+}
+
+void AA::Label8_Click() {
+  QDesktopServices::openUrl(QUrl(QLatin1String(kForumAddress)));
+}
+
+}  // namespace kalvane

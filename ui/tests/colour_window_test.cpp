@@ -1,0 +1,300 @@
+// The two colour-code windows, driven as a user would: the load defaults,
+// picks in either selector set, the write-back of the 4-band window, typed
+// resistances key by key, and opening through the main window's menu in
+// either language.
+#include <QAction>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "ui/calc4band.h"
+#include "ui/calc5band.h"
+#include "ui/main_frms.h"
+#include "widgets/dis_rclick_combo.h"
+
+using namespace kalvane;
+
+Q_DECLARE_METATYPE(WindowKind)
+
+namespace {
+
+std::unique_ptr<ColourWindow> Open(WindowKind kind, const char* language = "Persian") {
+  std::unique_ptr<ColourWindow> window;
+  if (kind == WindowKind::FourBand) {
+    window = std::make_unique<Calc4Band>(QLatin1String(language));
+  } else {
+    window = std::make_unique<Calc5Band>(QLatin1String(language));
+  }
+  window->setAttribute(Qt::WA_DeleteOnClose, false);
+  window->show();
+  return window;
+}
+
+QList<int> Positions(const ColourWindow& window, bool english = false) {
+  QList<int> positions;
+  for (int band = 0; band < window.BandCount(); ++band) {
+    positions
+        << (english ? window.EnglishSelector(band) : window.PersianSelector(band))->currentIndex();
+  }
+  return positions;
+}
+
+QString TextOf(const QWidget& window, const char* name) {
+  if (auto* box = window.findChild<QLineEdit*>(QLatin1String(name)))
+    return box->text();
+  return window.findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+QLineEdit* Entry(const QWidget& window) {
+  return window.findChild<QLineEdit*>("ResisEnter");
+}
+
+// Closes the next modal window once it shows, after running `act` on it.
+void WhenModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal)
+      return;
+    act(modal);
+    modal->close();
+  });
+}
+
+}  // namespace
+
+class ColourWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensWithTheDefaultBands_data() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QList<int>>("positions");
+    QTest::addColumn<QString>("tolerance");
+    QTest::newRow("4-band") << WindowKind::FourBand << QList<int>{0, 0, 1, 1} << "±5%";
+    QTest::newRow("5-band") << WindowKind::FiveBand << QList<int>{0, 0, 0, 0, 0} << "±1%";
+  }
+  void opensWithTheDefaultBands() {
+    QFETCH(WindowKind, kind);
+    auto window = Open(kind);
+    QTEST(Positions(*window), "positions");
+    QTEST(Positions(*window, true), "positions");
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("1 Ohm"));
+    QCOMPARE(TextOf(*window, "LResValF"), QStringLiteral("1 اهم"));
+    QTEST(TextOf(*window, "LToler"), "tolerance");
+    QCOMPARE(TextOf(*window, "ResisEnter"), QStringLiteral("1"));
+    QCOMPARE(window->State().ComputeCount() > 0, true);
+    for (int band = 0; band < window->BandCount(); ++band) {
+      QCOMPARE(window->EnglishSelector(band)->palette().color(QPalette::Button),
+               window->PersianSelector(band)->palette().color(QPalette::Button));
+      QVERIFY(window->PersianSelector(band)->isVisible());
+      QVERIFY(!window->EnglishSelector(band)->isVisible());
+    }
+    QVERIFY(window->minimumSize() == window->maximumSize());
+  }
+
+  void fourBandWritesTheValueBackWithTheCaretAtTheEnd() {
+    auto window = Open(WindowKind::FourBand);
+    window->PersianSelector(0)->setCurrentIndex(3);  // Yellow
+    window->PersianSelector(1)->setCurrentIndex(7);  // Violet
+    window->PersianSelector(2)->setCurrentIndex(4);  // Red, x100
+    QCOMPARE(Entry(*window)->text(), QStringLiteral("4700"));
+    QCOMPARE(Entry(*window)->cursorPosition(), 4);
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("4.7 K Ohm"));
+    QCOMPARE(TextOf(*window, "LResValF"), QStringLiteral("4.7 کيلو اهم"));
+  }
+
+  void fiveBandLeavesTheTypedBoxAlone() {
+    auto window = Open(WindowKind::FiveBand);
+    window->PersianSelector(3)->setCurrentIndex(5);  // Orange, x1000
+    QCOMPARE(Entry(*window)->text(), QStringLiteral("1"));
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("100 K Ohm"));
+  }
+
+  void englishPicksActLikePersianPicks() {
+    auto window = Open(WindowKind::FourBand, "English");
+    QVERIFY(window->EnglishSelector(0)->isVisible());
+    window->EnglishSelector(1)->setCurrentIndex(6);  // Blue
+    QCOMPARE(window->PersianSelector(1)->currentIndex(), 6);
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("1.6 Ohm"));
+    for (QComboBox* selector : {window->PersianSelector(1), window->EnglishSelector(1)}) {
+      QCOMPARE(selector->palette().color(QPalette::Button), QColor(0, 0, 255));
+      QCOMPARE(selector->palette().color(QPalette::ButtonText), QColor(255, 255, 255));
+    }
+    QCOMPARE(window->EnglishSelector(1)->currentText(), QStringLiteral("6-Blue"));
+  }
+
+  void aTypedValueColoursTheEnglishSelectors() {
+    auto window = Open(WindowKind::FourBand, "English");
+    Entry(*window)->selectAll();
+    QTest::keyClicks(Entry(*window), QStringLiteral("68"));
+    QCOMPARE(Positions(*window, true), (QList<int>{5, 8, 2, 1}));
+    QCOMPARE(window->EnglishSelector(1)->palette().color(QPalette::Button), QColor(128, 128, 128));
+  }
+
+  void toleranceChangesOnlyTheToleranceCaption() {
+    auto window = Open(WindowKind::FourBand);
+    auto* strip = window->findChild<QLabel*>("ColorToler");
+    const qint64 before = strip->pixmap().cacheKey();
+    window->PersianSelector(3)->setCurrentIndex(5);  // Blue, 0.25
+    QCOMPARE(TextOf(*window, "LToler"), QStringLiteral("±0.25%"));
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("1 Ohm"));
+    QCOMPARE(Entry(*window)->text(), QStringLiteral("1"));
+    QVERIFY(strip->pixmap().cacheKey() != before);
+  }
+
+  void selectorsTakeNoTypedCharactersAndOpenNoMenu() {
+    auto window = Open(WindowKind::FourBand);
+    QComboBox* selector = window->PersianSelector(1);
+    selector->setFocus();
+    QTest::keyClicks(selector, QStringLiteral("5bW 9"));
+    QCOMPARE(selector->currentIndex(), 0);
+    QTest::keyClick(selector, Qt::Key_Down);  // the arrow keys still choose
+    QCOMPARE(selector->currentIndex(), 1);
+    // Every list of both sets is hooked against the context menu while the
+    // window is loaded, and unhooked when it closes.
+    std::vector<QWidget*> editParts;
+    for (int band = 0; band < window->BandCount(); ++band) {
+      editParts.push_back(FindEditChild(window->PersianSelector(band)));
+      editParts.push_back(FindEditChild(window->EnglishSelector(band)));
+    }
+    for (QWidget* part : editParts)
+      QVERIFY(IsNoContextMenuHooked(part));
+    window->close();
+    for (QWidget* part : editParts)
+      QVERIFY(!IsNoContextMenuHooked(part));
+  }
+
+  void listsDropDownWithoutAScrollBar() {
+    auto window = Open(WindowKind::FiveBand);
+    for (int band = 0; band < window->BandCount(); ++band) {
+      QComboBox* selector = window->PersianSelector(band);
+      QCOMPARE(selector->maxVisibleItems(), selector->count());
+    }
+  }
+
+  // The worked sequences: after each key, the box's text; at the end, the bands.
+  void typedSequences_data() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("boxAfterEachKey");
+    QTest::addColumn<QList<int>>("bands");
+    const auto four = WindowKind::FourBand, five = WindowKind::FiveBand;
+    QTest::newRow("4 one digit") << four << "4" << QStringList{"4"} << QList<int>{3, 0, 1, 1};
+    QTest::newRow("4 two digits") << four << "47" << QStringList{"4", "47"}
+                                  << QList<int>{3, 7, 2, 1};
+    QTest::newRow("4 a zero") << four << "470" << QStringList{"4", "47", "470"}
+                              << QList<int>{3, 7, 3, 1};
+    QTest::newRow("4 eight characters")
+        << four << "47000000"
+        << QStringList{"4", "47", "470", "4700", "47000", "470000", "4700000", "47000000"}
+        << QList<int>{3, 7, 8, 1};
+    QTest::newRow("4 ninth character refused")
+        << four << "990000009" << QStringList{"9",      "99",      "990",      "9900",    "99000",
+                                              "990000", "9900000", "99000000", "99000000"}
+        << QList<int>{8, 9, 8, 1};
+    QTest::newRow("4 third digit cut")
+        << four << "475" << QStringList{"4", "47", "47"} << QList<int>{3, 7, 2, 1};
+    QTest::newRow("4 decimal") << four << "4.7" << QStringList{"4", "4.", "4.7"}
+                               << QList<int>{3, 7, 1, 1};
+    QTest::newRow("4 below one") << four << "0.47" << QStringList{"0", "0.", "0.4", "0.47"}
+                                 << QList<int>{3, 7, 0, 1};
+    QTest::newRow("4 smallest") << four << "0.1" << QStringList{"0", "0.", "0.1"}
+                                << QList<int>{0, 0, 0, 1};
+    QTest::newRow("4 below one cut at four")
+        << four << "0.475" << QStringList{"0", "0.", "0.4", "0.47", "0.47"}
+        << QList<int>{3, 7, 0, 1};
+    QTest::newRow("4 one and a half")
+        << four << "1.5" << QStringList{"1", "1.", "1.5"} << QList<int>{0, 5, 1, 1};
+    QTest::newRow("4 leading point removed")
+        << four << ".5" << QStringList{"", "5"} << QList<int>{4, 0, 1, 1};
+    QTest::newRow("5 one digit") << five << "4" << QStringList{"4"} << QList<int>{3, 0, 0, 0, 0};
+    QTest::newRow("5 two digits") << five << "47" << QStringList{"4", "47"}
+                                  << QList<int>{3, 7, 0, 1, 0};
+    QTest::newRow("5 three digits")
+        << five << "470" << QStringList{"4", "47", "470"} << QList<int>{3, 7, 0, 2, 0};
+    QTest::newRow("5 fourth digit cut")
+        << five << "4705" << QStringList{"4", "47", "470", "470"} << QList<int>{3, 7, 0, 2, 0};
+    QTest::newRow("5 two decimals")
+        << five << "4.75" << QStringList{"4", "4.", "4.7", "4.75"} << QList<int>{3, 7, 5, 0, 0};
+    QTest::newRow("5 one decimal")
+        << five << "47.5" << QStringList{"4", "47", "47.", "47.5"} << QList<int>{3, 7, 5, 1, 0};
+    QTest::newRow("5 zero second digit")
+        << five << "10.5" << QStringList{"1", "10", "10.", "10.5"} << QList<int>{0, 0, 5, 1, 0};
+    QTest::newRow("5 three accepted")
+        << five << "123" << QStringList{"1", "12", "123"} << QList<int>{0, 2, 3, 2, 0};
+    QTest::newRow("5 largest") << five << "999000000"
+                               << QStringList{"9",      "99",      "999",      "9990",     "99900",
+                                              "999000", "9990000", "99900000", "999000000"}
+                               << QList<int>{8, 9, 9, 8, 0};
+    QTest::newRow("5 Persian digits")
+        << five << "۴۷" << QStringList{"4", "47"} << QList<int>{3, 7, 0, 1, 0};
+    QTest::newRow("5 letters refused")
+        << five << "4k7" << QStringList{"4", "4", "47"} << QList<int>{3, 7, 0, 1, 0};
+  }
+  void typedSequences() {
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, boxAfterEachKey);
+    auto window = Open(kind);
+    QLineEdit* box = Entry(*window);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);  // emptied first, 1 Ohm still selected
+    QCOMPARE(box->text(), QString());
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      const QChar key = keys[i];
+      if (key.unicode() < 128) {
+        QTest::keyClick(box, key.toLatin1());
+      } else {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(key));
+        QApplication::sendEvent(box, &press);
+      }
+      QVERIFY2(box->text() == boxAfterEachKey[i],
+               qPrintable(QStringLiteral("after key %1: %2").arg(i + 1).arg(box->text())));
+      QCOMPARE(box->cursorPosition(), box->text().size());
+    }
+    QTEST(Positions(*window), "bands");
+    QTEST(Positions(*window, true), "bands");
+  }
+
+  void menuOpensAFreshWindowEachTimeInTheCurrentLanguage() {
+    MainFrms main;
+    main.show();
+    QString seenTitle;
+    QList<int> seenPositions;
+    WhenModal([&](QWidget* modal) {
+      auto* window = qobject_cast<ColourWindow*>(modal);
+      window->PersianSelector(0)->setCurrentIndex(8);
+      seenTitle = window->windowTitle();
+    });
+    main.Res4ColAction()->trigger();
+    QCOMPARE(seenTitle, QStringLiteral(" محاسبه كد رنگي مقاومت هاي 4 باند"));
+    WhenModal(
+        [&](QWidget* modal) { seenPositions = Positions(*qobject_cast<ColourWindow*>(modal)); });
+    main.Res4ColAction()->trigger();
+    QCOMPARE(seenPositions, (QList<int>{0, 0, 1, 1}));  // closed, unloaded, loaded afresh
+
+    main.EnAction()->trigger();  // converts the never-opened 5-band window too
+    for (int opening = 0; opening < 2; ++opening) {
+      bool englishShown = false;
+      WhenModal([&](QWidget* modal) {
+        auto* window = qobject_cast<ColourWindow*>(modal);
+        englishShown =
+            window->EnglishSelector(0)->isVisible() && !window->PersianSelector(0)->isVisible() &&
+            !window->findChild<QLabel*>("LResValF")->isVisible() &&
+            window->windowTitle() == QStringLiteral("5 Band Resistor Color Code Calculation") &&
+            window->findChild<QGroupBox*>("Frame1")->title() == QStringLiteral(" Resistor value ");
+      });
+      main.Res5ColAction()->trigger();
+      QVERIFY2(englishShown, opening == 0 ? "first opening" : "second opening");
+    }
+  }
+};
+
+QTEST_MAIN(ColourWindowTest)
+#include "colour_window_test.moc"

@@ -1,0 +1,261 @@
+// The entry rules of the main window's four number boxes, typed key by key
+// into the real window: character sets, length limits by point and mode,
+// the clean-up with the caret kept, pastes, Persian digits.
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "ui/main_frms.h"
+#include "ui/numeric_entry.h"
+
+using namespace kalvane;
+
+class NumericEntryTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<MainFrms> window_;
+
+  QLineEdit* Box(const QString& name) { return window_->findChild<QLineEdit*>(name); }
+  // Empties the box the way a user would (select all, Delete) and types.
+  QString Type(const QString& name, const QString& keys, const QString& start = {}) {
+    QLineEdit* box = Box(name);
+    box->setFocus();
+    box->setText(start);
+    box->end(false);
+    for (QChar c : keys) {
+      if (c.unicode() < 128) {
+        QTest::keyClick(box, c.toLatin1());
+      } else {  // a Persian layout's key: QTest only spells ASCII
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+      }
+    }
+    return box->text();
+  }
+
+ private slots:
+  void init() {
+    window_ = std::make_unique<MainFrms>();
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+  }
+  void cleanup() { window_.reset(); }
+
+  void typedCharactersFollowEachBoxsSetAndLimit_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    // character sets
+    QTest::newRow("supply drops letters") << "Resis"
+                                          << "Vtdc"
+                                          << ""
+                                          << "1a2"
+                                          << "12";
+    QTest::newRow("count drops the point") << "Resis"
+                                           << "LedCount"
+                                           << ""
+                                           << "1.2"
+                                           << "12";
+    QTest::newRow("current drops the point") << "Resis"
+                                             << "ALed"
+                                             << ""
+                                             << "2.5"
+                                             << "25";
+    QTest::newRow("voltage takes a second point") << "Resis"
+                                                  << "VLed"
+                                                  << ""
+                                                  << "1.2."
+                                                  << "1.2.";
+    QTest::newRow("supply takes a second point") << "Resis"
+                                                 << "Vtdc"
+                                                 << ""
+                                                 << "1.2."
+                                                 << "1.2.";
+    // limits by point: 3 digits without a point, 5 characters with one
+    QTest::newRow("supply full at three digits") << "Resis"
+                                                 << "Vtdc"
+                                                 << ""
+                                                 << "123.4"
+                                                 << "123";
+    QTest::newRow("supply point opens five") << "Resis"
+                                             << "Vtdc"
+                                             << ""
+                                             << "12.345"
+                                             << "12.34";
+    QTest::newRow("count limited to three") << "Resis"
+                                            << "LedCount"
+                                            << ""
+                                            << "1234"
+                                            << "123";
+    QTest::newRow("current five without point") << "Resis"
+                                                << "ALed"
+                                                << ""
+                                                << "123456"
+                                                << "12345";
+    // the resistor box of the voltage and current modes: 7 digits, then a point ends it
+    QTest::newRow("volt resistor seven digits") << "Volt"
+                                                << "VLed"
+                                                << ""
+                                                << "123456789"
+                                                << "1234567";
+    QTest::newRow("volt resistor point is last") << "Volt"
+                                                 << "VLed"
+                                                 << ""
+                                                 << "47.5"
+                                                 << "47.";
+    QTest::newRow("amp resistor seven digits") << "Amp"
+                                               << "ALed"
+                                               << ""
+                                               << "123456789"
+                                               << "1234567";
+    QTest::newRow("volt mode frees the current box") << "Volt"
+                                                     << "ALed"
+                                                     << ""
+                                                     << "123456"
+                                                     << "12345";
+    // Persian keyboard layouts
+    QTest::newRow("Persian digits") << "Resis"
+                                    << "Vtdc"
+                                    << ""
+                                    << "۱۲"
+                                    << "12";
+    QTest::newRow("Arabic separator") << "Resis"
+                                      << "VLed"
+                                      << ""
+                                      << "۲٫۲"
+                                      << "2.2";
+    QTest::newRow("Arabic-Indic digits") << "Resis"
+                                         << "LedCount"
+                                         << ""
+                                         << "٣٤"
+                                         << "34";
+    QTest::newRow("Persian digit respects the limit") << "Resis"
+                                                      << "Vtdc"
+                                                      << "12"
+                                                      << "۳۴"
+                                                      << "123";
+  }
+  void typedCharactersFollowEachBoxsSetAndLimit() {
+    QFETCH(QString, mode);
+    QTest::mouseClick(window_->findChild<QRadioButton*>(mode), Qt::LeftButton);
+    QFETCH(QString, box);
+    QFETCH(QString, start);
+    QFETCH(QString, keys);
+    QTEST(Type(box, keys, start), "expected");
+  }
+
+  void backspaceAndShortcutsDoNothingDeleteRemoves() {
+    QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    box->setFocus();
+    box->setText(QStringLiteral("12"));
+    box->end(false);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_Home);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QCOMPARE(box->text(), QStringLiteral("2"));
+  }
+
+  void aPointInTheVoltModeResistorStopsTypingUntilDeleted() {
+    QTest::mouseClick(window_->findChild<QRadioButton*>(QStringLiteral("Volt")), Qt::LeftButton);
+    QLineEdit* box = Box(QStringLiteral("VLed"));
+    QCOMPARE(Type(QStringLiteral("VLed"), QStringLiteral("47.")), QStringLiteral("47."));
+    QTest::keyClick(box, Qt::Key_1);
+    QCOMPARE(box->text(), QStringLiteral("47."));  // the limit is 1 now, and the text stays
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClick(box, Qt::Key_0);
+    QCOMPARE(box->text(), QStringLiteral("470"));
+  }
+
+  void pasteIsCleanedLimitedAndTheCaretKept_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("caret");
+    QTest::newRow("supply") << "Vtdc"
+                            << "1a2"
+                            << "12" << 2;
+    QTest::newRow("count") << "LedCount"
+                           << "x42"
+                           << "42" << 2;
+    QTest::newRow("Persian digits survive") << "Vtdc"
+                                            << "۱۲"
+                                            << "12" << 2;
+    QTest::newRow("cut at the limit") << "Vtdc"
+                                      << "123456"
+                                      << "123" << 3;
+    QTest::newRow("voltage box takes letters") << "VLed"
+                                               << "e5"
+                                               << "e5" << 2;
+    QTest::newRow("voltage box cut at its limit") << "VLed"
+                                                  << "1e308"
+                                                  << "1e3" << 3;
+  }
+  void pasteIsCleanedLimitedAndTheCaretKept() {
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
+    QLineEdit* edit = Box(box);
+    edit->clear();
+    QApplication::clipboard()->setText(clipboard);
+    edit->setFocus();
+    QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+    QTEST(edit->text(), "expected");
+    QFETCH(int, caret);
+    QCOMPARE(edit->cursorPosition(), std::min(caret, int(edit->text().size())));
+  }
+
+  void cleanUpKeepsTheCaretWhereItWas() {
+    QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    box->setText(QStringLiteral("12"));
+    box->setCursorPosition(1);
+    box->insert(QStringLiteral("x"));  // "1x2", caret after the x
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QCOMPARE(box->cursorPosition(), 2);
+  }
+
+  void setMaxLengthByPointNeverShortensTheText() {
+    QLineEdit box(QStringLiteral("1234.5"));
+    QCOMPARE(MaxLength(&box), -1);  // no limit before the first change or key
+    SetMaxLengthByPoint(1, 1, 7, &box);
+    QCOMPARE(MaxLength(&box), 1);
+    QCOMPARE(box.text(), QStringLiteral("1234.5"));
+    box.setText(QStringLiteral("1234.56789"));  // the program's own writes are never cut
+    QCOMPARE(box.text(), QStringLiteral("1234.56789"));
+    box.setText(QStringLiteral("12345"));
+    SetMaxLengthByPoint(1, 5, 3, &box);
+    QCOMPARE(MaxLength(&box), 3);
+    QCOMPARE(box.text(), QStringLiteral("12345"));
+    SetMaxLengthByPoint(5, 5, 3, &box);  // searched from the fifth character on
+    QCOMPARE(MaxLength(&box), 3);
+  }
+
+  void digitMapping_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("ascii");
+    QTest::newRow("Persian") << "۰۱۲۳۴۵۶۷۸۹"
+                             << "0123456789";
+    QTest::newRow("Arabic-Indic") << "٠١٢٣٤٥٦٧٨٩"
+                                  << "0123456789";
+    QTest::newRow("separator") << "٫"
+                               << ".";
+    QTest::newRow("other text unchanged") << "a,b"
+                                          << "a,b";
+  }
+  void digitMapping() {
+    QFETCH(QString, text);
+    QTEST(ToAsciiNumberText(text), "ascii");
+  }
+};
+
+QTEST_MAIN(NumericEntryTest)
+#include "numeric_entry_test.moc"
