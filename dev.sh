@@ -62,15 +62,25 @@ cmd_test() {
 cmd_run() {
   install_missing_packages
   configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
-  if [ ! -x build/release/ui/kalvane ]; then
-    echo "The program arrives with the main window; only the calculation core builds so far." >&2
+  if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display: start Kalvane from a desktop session (or under xvfb-run)." >&2
     exit 1
   fi
   exec build/release/ui/kalvane
 }
 
+# Renders every window in both languages into docs/screenshots (and the
+# HiDPI set at scale 2 into docs/screenshots/hidpi).
+cmd_screenshots() {
+  install_missing_packages
+  configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
+  QT_QPA_PLATFORM=offscreen build/release/ui/kalvane-screenshot docs/screenshots
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/release/ui/kalvane-screenshot docs/screenshots/hidpi
+}
+
 case "${1:-}" in
   run) cmd_run ;;
   test) cmd_test ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  screenshots) cmd_screenshots ;;
+  *) echo "usage: $0 run|test|screenshots" >&2; exit 2 ;;
 esac
