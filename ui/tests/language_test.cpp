@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QtTest>
 #include <map>
 #include <memory>
@@ -174,6 +175,39 @@ class LanguageTest : public QObject {
     const auto english = Snapshot(*window_);
     Switch("En");
     QCOMPARE(Snapshot(*window_), english);
+  }
+
+  void aboutOpensInTheLanguageOfTheMoment_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<bool>("redAtLeft");
+    QTest::newRow("English") << "En"
+                             << "About" << true;
+    QTest::newRow("Persian") << "Per"
+                             << "درباره" << false;
+  }
+  void aboutOpensInTheLanguageOfTheMoment() {
+    QFETCH(QString, action);
+    Switch(action.toLatin1().constData());
+    QString title;
+    QColor left, right;
+    QTimer::singleShot(0, [&] {
+      QWidget* about = QApplication::activeModalWidget();
+      if (!about)
+        return;
+      title = about->windowTitle();
+      const QImage picture = about->grab().toImage();
+      left = picture.pixelColor(1, picture.height() - 2);
+      right = picture.pixelColor(picture.width() - 2, picture.height() - 2);
+      about->close();
+    });
+    window_->AboutAction()->trigger();
+    QTEST(title, "title");
+    // Yellow to red-orange in Persian, mirrored in English.
+    const QColor red(255, 10, 2), yellow(255, 255, 0);
+    QFETCH(bool, redAtLeft);
+    QVERIFY(std::abs(left.green() - (redAtLeft ? red : yellow).green()) < 8);
+    QVERIFY(std::abs(right.green() - (redAtLeft ? yellow : red).green()) < 8);
   }
 
   void roundTripReturnsToThePersianLayout() {

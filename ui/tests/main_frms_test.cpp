@@ -17,6 +17,7 @@
 #include "ui/main_frms.h"
 #include "ui/pictures.h"
 #include "ui/twips.h"
+#include "widgets/dis_rclick.h"
 #include "widgets/picture_button.h"
 
 using namespace kalvane;
@@ -365,6 +366,19 @@ class MainFrmsTest : public QObject {
     QTest::keyClick(box, Qt::Key_Delete);
     QCOMPARE(box->text(), QStringLiteral("220"));
     QCOMPARE(box->cursorPosition(), 0);
+  }
+
+  void resultBoxesAreHookedAgainstRightClicksUntilClose() {
+    auto* watSH = Get<QLineEdit>("WatSH");
+    auto* resisSH = Get<QLineEdit>("ResisSH");
+    QVERIFY(IsRightClickHooked(watSH));
+    QVERIFY(IsRightClickHooked(resisSH));
+    QVERIFY(!IsRightClickHooked(Get<QLineEdit>("Vtdc")));
+    QTest::mouseClick(watSH, Qt::RightButton);  // no menu, nothing changes
+    QCOMPARE(watSH->text(), QStringLiteral("220"));
+    window_->close();
+    QVERIFY(!IsRightClickHooked(watSH));
+    QVERIFY(!IsRightClickHooked(resisSH));
   }
 
   void closingTheMainWindowEndsTheEventLoop() {
