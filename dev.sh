@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream
   fonts-noto-core fonts-noto-ui-core locales
 )
 test_locales=(de_DE fa_IR)
