@@ -1,5 +1,7 @@
 #include "i18n/language.h"
 
+#include "i18n/accessible_names.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
@@ -162,10 +164,13 @@ void ApplyMainWindowCaptions(MainFrms& main, Language language) {
       ReplaceAll(label, swap.persian, swap.english);
     }
   }
+
+  ApplyMainWindowAccessibleNames(main, language);
 }
 
 void ApplyColourWindowCaptions(ColourWindow& window, Language language) {
   const bool persian = language == Language::Persian;
+  window.SetCurrentLanguage(language);
   window.setLayoutDirection(DirectionOf(language));
   const Caption& title =
       window.Kind() == WindowKind::FourBand ? kCalc4BandCaption : kCalc5BandCaption;
@@ -186,6 +191,7 @@ void ApplyColourWindowCaptions(ColourWindow& window, Language language) {
   }
   Find<QLabel>(&window, "LResValF")->setVisible(persian);
   ApplyReadingDirection(Find(&window, "ResisEnter"), language);
+  ApplyColourWindowAccessibleNames(window, language);
 }
 
 // A colour window that is not loaded is loaded now, hidden, in the language

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "i18n/accessible_names.h"
 #include "i18n/language.h"
 #include "ui/band_picture.h"
 #include "ui/look.h"
@@ -240,6 +241,7 @@ void ColourWindow::Form_Load(const QString& progLang) {
   // The typed value drives the bands from now on; the initial "1" does not.
   connect(ResisEnter, &QLineEdit::textChanged, this, [this] { ApplyTypedValue(kind_, *this); });
 
+  SetTabOrder();
   ApplyColourWindowCaptions(*this, LanguageOf(progLang.toStdString()));
 }
 
@@ -270,6 +272,26 @@ void ColourWindow::ShowBandPicture(int band, int position) {
   strips_[band]->setPixmap(BandStrip(InfoOf(*colour).back, end ? kEndBandSize : kMiddleBandSize));
   const BandColourInfo& info = InfoOf(*colour);
   PaintSelector(bandF_[band], ToQColor(info.back), ToQColor(info.text));
+  NameSelectors(band, position);
+}
+
+void ColourWindow::NameSelectors(int band, int position) {
+  const auto colour = ColourAt(layout_.lists[band], position);
+  if (!colour) return;
+  const QString name = BandAccessibleName(band, *colour, language_);
+  bandF_[band]->setAccessibleName(name);
+  bandE_[band]->setAccessibleName(name);
+  strips_[band]->setAccessibleName(name);
+}
+
+// Reading order: right to left across the Persian set, left to right across
+// the English one, then the typed box. Only the visible set takes the focus.
+void ColourWindow::SetTabOrder() {
+  std::vector<QWidget*> chain;
+  for (int band = layout_.bandCount - 1; band >= 0; --band) chain.push_back(bandF_[band]);
+  for (int band = 0; band < layout_.bandCount; ++band) chain.push_back(bandE_[band]);
+  chain.push_back(ResisEnter);
+  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ColourWindow::PaintTwinFromPersian(int band) {

@@ -12,6 +12,7 @@
 #include "core/colour_bands.h"
 #include "core/colour_tables.h"
 #include "core/typed_value.h"
+#include "i18n/caption_tables.h"
 
 class QComboBox;
 class QGroupBox;
@@ -30,6 +31,11 @@ class ColourWindow : public QDialog, private TypedValueHost {
   QComboBox* PersianSelector(int band) const { return bandF_[band]; }
   QComboBox* EnglishSelector(int band) const { return bandE_[band]; }
 
+  // The interface language the window was last given; band changes name
+  // their selectors in it.
+  Language CurrentLanguage() const { return language_; }
+  void SetCurrentLanguage(Language language) { language_ = language; }
+
  protected:
   // Builds the controls and runs the load steps in the language `progLang`.
   ColourWindow(WindowKind kind, const QString& progLang, QWidget* parent);
@@ -47,6 +53,8 @@ class ColourWindow : public QDialog, private TypedValueHost {
 
   void ShowBandPicture(int band, int position);
   void PaintTwinFromPersian(int band);
+  void NameSelectors(int band, int position);
+  void SetTabOrder();
   void SetComboBoxHeight(qint16 itemCount, QComboBox* selector);
   BandPositions Positions() const;
 
@@ -58,6 +66,7 @@ class ColourWindow : public QDialog, private TypedValueHost {
   const WindowKind kind_;
   const ColourWindowLayout& layout_;
   ColourWindowState state_;
+  Language language_ = Language::Persian;
   std::array<QComboBox*, kMaxBandCount> bandF_{};
   std::array<QComboBox*, kMaxBandCount> bandE_{};
   std::array<QLabel*, kMaxBandCount> strips_{};  // Color1.., ColorToler on the drawing

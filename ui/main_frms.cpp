@@ -15,6 +15,7 @@
 #include "core/number_text.h"
 #include "core/power_rating.h"
 #include "core/standard_values.h"
+#include "i18n/accessible_names.h"
 #include "i18n/caption_tables.h"
 #include "i18n/language.h"
 #include "ui/aa.h"
@@ -140,7 +141,16 @@ MainFrms::MainFrms(QWidget* parent) : QMainWindow(parent) {
   BuildResults();
   BuildDiagram();
   PlaceDesignedControls();
+  SetTabOrder();
   Form_Load();
+}
+
+// Reading order, the same in both layouts: the arrangement, the mode
+// buttons (the resistor mode first on either side), the four inputs, the
+// two results, the calculation button.
+void MainFrms::SetTabOrder() {
+  QWidget* const chain[] = {SerMov, Resis, Volt, Amp, Vtdc, LedCount, VLed, ALed, ResisSH, WatSH, Calc};
+  for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 MainFrms::~MainFrms() = default;
@@ -401,6 +411,7 @@ void MainFrms::Form_Load() {
 
   HookRightClick(WatSH);
   HookRightClick(ResisSH);
+  ApplyMainWindowAccessibleNames(*this, Language::Persian);
 }
 
 void MainFrms::closeEvent(QCloseEvent* event) {
@@ -567,6 +578,7 @@ void MainFrms::ApplyModeExample(LedCalcMode mode) {
       label->setText(Text(caption.In(language)));
     }
   }
+  ApplyMainWindowAccessibleNames(*this, language);
 }
 
 void MainFrms::Per_Click() {

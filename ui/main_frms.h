@@ -91,6 +91,7 @@ class MainFrms : public QMainWindow {
   void BuildResults();
   void BuildDiagram();
   void PlaceDesignedControls();
+  void SetTabOrder();
   void Form_Load();
 
   void SpinUp(SpinRow& row);

@@ -21,6 +21,12 @@ bool Contains(std::string_view set, QChar c) {
   return c.unicode() < 128 && set.find(static_cast<char>(c.unicode())) != std::string_view::npos;
 }
 
+// Tab and Backtab move the focus between controls before any box sees them,
+// as a dialog's navigation does; no filter may swallow them.
+bool IsFocusKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+}
+
 // A key whose text is a control character, or one typed with Ctrl or Meta
 // held (the clipboard and editing shortcuts), counts as a control character.
 bool IsControlKey(const QKeyEvent& event, const QString& text) {
@@ -87,6 +93,8 @@ class CharacterFilter : public QObject {
 
  private:
   bool KeyPress(QKeyEvent* key) {
+    if (IsFocusKey(*key))
+      return false;
     if (beforeKey_)
       beforeKey_();
     const QString text = key->text();
@@ -113,6 +121,7 @@ class CharacterFilter : public QObject {
   // Only printable characters are filtered: outside the set they are
   // dropped, Persian digits typed as ASCII ones.
   bool PrintableKey(QKeyEvent* key) {
+    if (IsFocusKey(*key)) return false;
     const QString text = key->text();
     if (text.isEmpty() || IsControlKey(*key, text))
       return false;
@@ -153,7 +162,9 @@ class CharacterFilter : public QObject {
 class KeyDiscarder : public QObject {
  public:
   explicit KeyDiscarder(QWidget* widget) : QObject(widget) {}
-  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::KeyPress; }
+  bool eventFilter(QObject*, QEvent* event) override {
+    return event->type() == QEvent::KeyPress && !IsFocusKey(*static_cast<QKeyEvent*>(event));
+  }
 };
 
 }  // namespace

@@ -1,0 +1,108 @@
+// Accessible names in the interface language, kept current through mode
+// changes, band changes and language switches, and the keyboard's tab order.
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "ui/calc4band.h"
+#include "ui/main_frms.h"
+
+using namespace kalvane;
+
+class AccessibilityTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<MainFrms> main_;
+  QWidget* Get(const char* name) { return main_->centralWidget()->findChild<QWidget*>(name); }
+
+  QStringList TabOrder(QWidget* window, QWidget* first, int steps) {
+    first->setFocus();
+    QStringList names{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < steps; ++i) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      names << QApplication::focusWidget()->objectName();
+    }
+    Q_UNUSED(window);
+    return names;
+  }
+
+ private slots:
+  void init() {
+    main_ = std::make_unique<MainFrms>();
+    main_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
+  }
+  void cleanup() { main_.reset(); }
+
+  void mainWindowNamesFollowLanguageAndMode_data() {
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("persian");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("supply") << "Vtdc" << "ولتاژ منبع تغذيه DC (ولت)" << "Supply Voltage (V)";
+    QTest::newRow("count") << "LedCount" << "تعداد LED سري شده (تعداد)" << "Count of LEDs in series (pcs.)";
+    QTest::newRow("result") << "ResisSH" << "مقاومت براي هر شاخه (اهم)" << "Resistor for each branch (Ohm)";
+    QTest::newRow("spin up") << "BtUpA" << "افزايش: ولتاژ منبع تغذيه DC (ولت)" << "Increase: Supply Voltage (V)";
+    QTest::newRow("spin down") << "BtDownD" << "کاهش: جريان هر LED (ميلي آمپر)" << "Decrease: Current of one LED (mA)";
+    QTest::newRow("arrangement") << "SerMov" << "نحوه اتصال LED ها" << "LED arrangement";
+    QTest::newRow("diagram") << "Image1" << "نمودار مدار" << "Circuit diagram";
+  }
+  void mainWindowNamesFollowLanguageAndMode() {
+    QFETCH(QString, control);
+    QTEST(Get(control.toLatin1())->accessibleName(), "persian");
+    main_->EnAction()->trigger();
+    QTEST(Get(control.toLatin1())->accessibleName(), "english");
+    main_->PerAction()->trigger();
+    QTEST(Get(control.toLatin1())->accessibleName(), "persian");
+  }
+
+  void boxNamesFollowTheirMeaningInEachMode() {
+    main_->EnAction()->trigger();
+    QTest::mouseClick(qobject_cast<QRadioButton*>(Get("Volt")), Qt::LeftButton);
+    QCOMPARE(Get("VLed")->accessibleName(), QStringLiteral("Resistor each branch LED (Ohm)"));
+    QCOMPARE(Get("ResisSH")->accessibleName(), QStringLiteral("Voltage across one LED (V)"));
+  }
+
+  void bandSelectorsSayTheirColour() {
+    Calc4Band window(QStringLiteral("English"));
+    QCOMPARE(window.EnglishSelector(0)->accessibleName(), QStringLiteral("Band 1: Brown"));
+    QCOMPARE(window.EnglishSelector(3)->accessibleName(), QStringLiteral("Band 4: Gold"));
+    window.EnglishSelector(0)->setCurrentIndex(3);
+    QCOMPARE(window.EnglishSelector(0)->accessibleName(), QStringLiteral("Band 1: Yellow"));
+    QCOMPARE(window.PersianSelector(0)->accessibleName(), QStringLiteral("Band 1: Yellow"));
+    window.EnglishSelector(2)->setCurrentIndex(0);
+    QCOMPARE(window.EnglishSelector(2)->accessibleName(), QStringLiteral("Band 3: Silver"));
+    Calc4Band persian(QStringLiteral("Persian"));
+    QCOMPARE(persian.PersianSelector(0)->accessibleName(), QStringLiteral("باند 1: قهوه اي"));
+    QCOMPARE(persian.findChild<QLineEdit*>("ResisEnter")->accessibleName(), QStringLiteral("مقاومت به اهم"));
+  }
+
+  void tabFollowsTheReadingOrder() {
+    QCOMPARE(TabOrder(main_.get(), Get("SerMov"), 7),
+             QStringList({"SerMov", "Resis", "Vtdc", "LedCount", "VLed", "ALed", "ResisSH", "WatSH"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Calc"));
+  }
+
+  void colourWindowTabsAcrossTheVisibleSetInReadingOrder_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Persian, right to left")
+        << "Persian" << QStringList{"BandTolerance_F", "Band3_F", "Band2_F", "Band1_F", "ResisEnter"};
+    QTest::newRow("English, left to right")
+        << "English" << QStringList{"Band1_E", "Band2_E", "Band3_E", "BandTolerance_E", "ResisEnter"};
+  }
+  void colourWindowTabsAcrossTheVisibleSetInReadingOrder() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, order);
+    Calc4Band window(language);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(TabOrder(&window, window.findChild<QWidget*>(order.front()), 4), order);
+  }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
