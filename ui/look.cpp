@@ -32,7 +32,7 @@ void ApplyApplicationLook(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("kalvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kalvane"));
   QApplication::setApplicationVersion(QStringLiteral(KALVANE_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("kalvane"));
+  QApplication::setDesktopFileName(QStringLiteral("org.example.Kalvane"));
   QApplication::setWindowIcon(QIcon(PicturePath(Picture::AppIcon)));
   app.setFont(WindowFont());
 }
