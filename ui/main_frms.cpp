@@ -84,6 +84,7 @@ constexpr Qt::Alignment kPersianAlignment = Qt::AlignRight | Qt::AlignAbsolute |
 QLabel* NewCaption(QWidget* parent, const char* name, int widthTwips) {
   auto* label = new QLabel(Text(PersianCaption(name)), parent);
   label->setObjectName(QLatin1String(name));
+  label->setFont(WindowFont());  // not the bold of the frame around it
   label->resize(Px(widthTwips), Px(kLabelHeight));
   label->setAlignment(kPersianAlignment);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -212,9 +213,7 @@ void MainFrms::BuildPanel() {
 
   // Captions first, so that the boxes lie above them.
   auto caption = [this](const char* name, int left, int right) {
-    QLabel* label = NewCaption(Frame1, name, right - left);
-    label->setFont(WindowFont());
-    return label;
+    return NewCaption(Frame1, name, right - left);
   };
   Label1 = caption("Label1", 2565, kInputCaptionRight);
   Label2 = caption("Label2", 2505, kInputCaptionRight);
@@ -312,9 +311,7 @@ void MainFrms::BuildResults() {
   Frame2->setGeometry(TwipRect(120, 3120, 4455, 2155));
 
   auto caption = [this](const char* name, int left, int right) {
-    QLabel* label = NewCaption(Frame2, name, right - left);
-    label->setFont(WindowFont());
-    return label;
+    return NewCaption(Frame2, name, right - left);
   };
   Label6 = caption("Label6", 2265, kResultCaptionRight);
   Label5 = caption("Label5", 2325, kResultCaptionRight);
