@@ -1,0 +1,251 @@
+// The real windows, offscreen, timed as a user drives them.
+//   gui_bench actions            per-action costs in one process: a key typed
+//                                into ResisEnter (every step of the worked
+//                                sequences of both windows), a Calc click and
+//                                language switches; prints table rows
+//   gui_bench first-open WHAT    in a fresh process, with the main window
+//                                shown and painted: opening WHAT (Res4Col,
+//                                Res5Col, About, or EmptyDialog, the
+//                                yardstick) until it is shown and painted
+//   gui_bench first-switch       in a fresh process: the first switch to
+//                                English, which also loads both colour
+//                                windows hidden
+// Each action is timed twice: until its handlers have returned (the bands,
+// labels and results are settled) and until the repaint that follows has
+// been done too.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "bench/first_paint.h"
+#include "ui/calc4band.h"
+#include "ui/calc5band.h"
+#include "ui/look.h"
+#include "ui/main_frms.h"
+
+namespace {
+
+using namespace kalvane;
+using namespace kalvane::bench;
+
+constexpr int kRepetitions = 21;
+constexpr double kKeyLimitMs = 1.0;
+constexpr double kCalcLimitMs = 1.0;
+constexpr double kSwitchLimitMs = 20.0;
+
+// One action's two times, in ms: handlers returned, and repainted too.
+struct Timing {
+  double settledMs = 0;
+  double paintedMs = 0;
+};
+
+Timing Time(const std::function<void()>& action) {
+  const std::int64_t start = MonotonicNs();
+  action();
+  const std::int64_t settled = MonotonicNs();
+  QCoreApplication::processEvents();
+  const std::int64_t painted = MonotonicNs();
+  return {static_cast<double>(settled - start) / 1e6, static_cast<double>(painted - start) / 1e6};
+}
+
+// Samples of several named steps; the worst step is the one with the
+// largest median.
+class Steps {
+ public:
+  void Add(const std::string& step, Timing timing) {
+    settled_[step].push_back(timing.settledMs);
+    painted_[step].push_back(timing.paintedMs);
+  }
+  // The step with the largest median of `which`, and that median.
+  std::pair<std::string, double> Worst(bool painted) const {
+    std::pair<std::string, double> worst{"", -1};
+    for (const auto& [step, samples] : painted ? painted_ : settled_) {
+      const double median = Median(samples);
+      if (median > worst.second)
+        worst = {step, median};
+    }
+    return worst;
+  }
+
+ private:
+  std::map<std::string, std::vector<double>> settled_;
+  std::map<std::string, std::vector<double>> painted_;
+};
+
+void PrintWorst(const std::string& figure, const Steps& steps, double limitMs) {
+  const auto [settledStep, settled] = steps.Worst(false);
+  const auto [paintedStep, painted] = steps.Worst(true);
+  const std::string target = "<= " + Fixed(limitMs, 0) + " ms";
+  PrintRow(figure, Fixed(settled, 3) + " ms (" + settledStep + ")", target,
+           Verdict(settled, limitMs));
+  PrintRow(figure + ", with repaint", Fixed(painted, 3) + " ms (" + paintedStep + ")", target,
+           Verdict(painted, limitMs));
+}
+
+void ShowAndSettle(QWidget& window) {
+  window.show();
+  if (!QTest::qWaitForWindowExposed(&window))
+    std::fprintf(stderr, "gui_bench: %s was not exposed\n", qPrintable(window.objectName()));
+  QCoreApplication::processEvents();
+}
+
+// Every step of the worked sequences, typed key by key into an emptied box
+// with 1 Ohm selected, repeated; the steps of one round follow each other as
+// a user types them.
+Steps TypeWorkedSequences(ColourWindow& window, const std::vector<const char*>& sequences) {
+  auto* box = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
+  Steps steps;
+  for (int round = 0; round < kRepetitions; ++round) {
+    for (const char* keys : sequences) {
+      box->setText(QStringLiteral("1"));
+      box->clear();
+      QCoreApplication::processEvents();
+      for (std::size_t i = 0; keys[i] != '\0'; ++i) {
+        const char key = keys[i];
+        const std::string step = std::string(keys, i) + "[" + key + "]";
+        steps.Add(step, Time([&] { QTest::keyClick(box, key); }));
+      }
+    }
+  }
+  return steps;
+}
+
+int RunActions() {
+  MainFrms main;
+  ShowAndSettle(main);
+
+  {
+    ColourWindow& four = main.Calc4BandInstance();
+    ShowAndSettle(four);
+    PrintWorst("Key in ResisEnter, 4-band, worst step",
+               TypeWorkedSequences(four, {"4", "47", "470", "47000000", "475", "4.7", "0.47"}),
+               kKeyLimitMs);
+    four.close();
+    ColourWindow& five = main.Calc5BandInstance();
+    ShowAndSettle(five);
+    PrintWorst("Key in ResisEnter, 5-band, worst step",
+               TypeWorkedSequences(five, {"4", "47", "470", "4705", "4.75", "47.5"}), kKeyLimitMs);
+    five.close();
+    QCoreApplication::processEvents();
+  }
+
+  // Calc in every mode and arrangement, the LED count changing between
+  // clicks so that every click writes new results and a new diagram.
+  {
+    auto* calc = main.findChild<QPushButton*>(QStringLiteral("Calc"));
+    auto* serMov = main.findChild<QComboBox*>(QStringLiteral("SerMov"));
+    auto* ledCount = main.findChild<QLineEdit*>(QStringLiteral("LedCount"));
+    Steps steps;
+    for (int round = 0; round < kRepetitions; ++round) {
+      for (int arrangement : {0, 1}) {
+        for (const char* mode : {"Resis", "Volt", "Amp"}) {
+          serMov->setCurrentIndex(arrangement);
+          main.findChild<QRadioButton*>(QLatin1String(mode))->click();
+          ledCount->setText(round % 2 == 0 ? QStringLiteral("3") : QStringLiteral("5"));
+          QCoreApplication::processEvents();
+          const std::string step = std::string(arrangement == 0 ? "series " : "parallel ") + mode;
+          steps.Add(step, Time([&] { QTest::mouseClick(calc, Qt::LeftButton); }));
+        }
+      }
+    }
+    PrintWorst("Calc click, worst mode", steps, kCalcLimitMs);
+  }
+
+  // Switches in a process whose pictures and fonts are warm: the first one
+  // of a main window (it loads both colour windows), back, and a later one.
+  {
+    Steps steps;
+    for (int round = 0; round < kRepetitions; ++round) {
+      MainFrms fresh;
+      ShowAndSettle(fresh);
+      steps.Add("first, to English", Time([&] { fresh.EnAction()->trigger(); }));
+      steps.Add("back to Persian", Time([&] { fresh.PerAction()->trigger(); }));
+      steps.Add("later, to English", Time([&] { fresh.EnAction()->trigger(); }));
+    }
+    PrintWorst("Language switch, warm process, worst", steps, kSwitchLimitMs);
+  }
+  return 0;
+}
+
+// Runs `open` once the main window has been shown and painted, and prints
+// the time from that call until the window it opens has been painted.
+int RunFirstOpen(const std::function<void(MainFrms&)>& open) {
+  MainFrms main;
+  std::int64_t start = 0;
+  bool mainPainted = false;
+  FirstPaintWatch watch([](QWidget* window) { return window->isVisible(); },
+                        [&](QWidget* window) {
+                          if (!mainPainted) {
+                            mainPainted = true;
+                            QTimer::singleShot(0, [&] {
+                              start = MonotonicNs();
+                              open(main);  // returns when the modal window has closed
+                              QCoreApplication::exit(0);
+                            });
+                          } else if (window != &main) {
+                            std::printf("MEASURE ns=%lld\n",
+                                        static_cast<long long>(MonotonicNs() - start));
+                            std::fflush(stdout);
+                            window->close();
+                          }
+                        });
+  main.show();
+  return QApplication::exec();
+}
+
+int RunFirstSwitch() {
+  MainFrms main;
+  ShowAndSettle(main);
+  const Timing timing = Time([&] { main.EnAction()->trigger(); });
+  std::printf("MEASURE ns=%lld painted_ns=%lld\n", static_cast<long long>(timing.settledMs * 1e6),
+              static_cast<long long>(timing.paintedMs * 1e6));
+  std::fflush(stdout);
+  return 0;
+}
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: gui_bench actions | first-open Res4Col|Res5Col|About|EmptyDialog | "
+               "first-switch\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  ApplyApplicationLook(app);
+  if (argc == 2 && std::strcmp(argv[1], "actions") == 0)
+    return RunActions();
+  if (argc == 2 && std::strcmp(argv[1], "first-switch") == 0)
+    return RunFirstSwitch();
+  if (argc == 3 && std::strcmp(argv[1], "first-open") == 0) {
+    const std::string what = argv[2];
+    if (what == "EmptyDialog") {
+      return RunFirstOpen([](MainFrms& main) {
+        QDialog dialog(&main);
+        dialog.exec();
+      });
+    }
+    for (const char* name : {"Res4Col", "Res5Col", "About"}) {
+      if (what == name) {
+        return RunFirstOpen(
+            [name](MainFrms& main) { main.findChild<QAction*>(QLatin1String(name))->trigger(); });
+      }
+    }
+  }
+  return Usage();
+}

@@ -1,0 +1,12 @@
+// The yardstick for start-up and memory: the smallest Qt Widgets program
+// with one window, a QLabel, shown modeless as the real program shows its
+// main window.
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QLabel label(QStringLiteral("Kalvane"));
+  label.show();
+  return app.exec();
+}
