@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QUrl>
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 #include "core/colour.h"
 #include "core/language_words.h"
@@ -24,26 +26,57 @@ constexpr std::uint32_t kYellow = 65535;
 constexpr std::uint8_t kLeftToRight = 6;
 constexpr const char* kWebSiteText = "kalvane.example.org";
 
-// A gradient canvas over a pixmap, in twips.
+// A gradient canvas over a pixmap, in twips. Lines one twip apart land
+// fifteen to a pixel, and each covers the ones before it: only the last
+// line of every pixel row or column shows. So a row or column is filled
+// once, in its last line's colour, when the lines move on past it.
 class PixmapCanvas : public GradientCanvas {
  public:
   PixmapCanvas(QPixmap& pixmap, QSize twips) : pixmap_(pixmap), twips_(twips) {}
+  ~PixmapCanvas() override { FillPending(); }
   void SetAutoRedraw(bool) override {}
   double ScaleWidth() const override { return twips_.width(); }
   double ScaleHeight() const override { return twips_.height(); }
   void Line(double x1, double y1, double x2, double y2, Colour colour) override {
-    if (!painter_.isActive()) {
+    if (!painter_.isActive())
       painter_.begin(&pixmap_);
-      painter_.scale(1.0 / kTwipsPerPixel, 1.0 / kTwipsPerPixel);
+    const QColor qcolour(colour.Red(), colour.Green(), colour.Blue());
+    const bool vertical = x1 == x2;
+    if (!vertical && y1 != y2) {  // not a gradient line: drawn as it is
+      FillPending();
+      painter_.setPen(QPen(qcolour, 0));
+      painter_.drawLine(QPointF(x1, y1) / kTwipsPerPixel, QPointF(x2, y2) / kTwipsPerPixel);
+      return;
     }
-    painter_.setPen(QPen(QColor(colour.Red(), colour.Green(), colour.Blue()), 0));
-    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    const double ratio = pixmap_.devicePixelRatio();
+    const int pixel = static_cast<int>(std::floor((vertical ? x1 : y1) * ratio / kTwipsPerPixel));
+    if (pending_ && (pending_->vertical != vertical || pending_->pixel != pixel))
+      FillPending();
+    pending_ = Pending{vertical, pixel, qcolour};
   }
 
  private:
+  struct Pending {
+    bool vertical;
+    int pixel;  // device pixel column (vertical) or row
+    QColor colour;
+  };
+  void FillPending() {
+    if (!pending_)
+      return;
+    const double ratio = pixmap_.devicePixelRatio();
+    const QSizeF size = QSizeF(pixmap_.size()) / ratio;
+    const double at = pending_->pixel / ratio;
+    painter_.fillRect(pending_->vertical ? QRectF(at, 0, 1 / ratio, size.height())
+                                         : QRectF(0, at, size.width(), 1 / ratio),
+                      pending_->colour);
+    pending_.reset();
+  }
+
   QPixmap& pixmap_;
   QSize twips_;
   QPainter painter_;
+  std::optional<Pending> pending_;
 };
 
 // The link: a label that acts on a left click and, when focused, on Enter
@@ -205,7 +238,10 @@ void AA::FitContents() {
 void AA::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction) {
   const QSize client = size();
   const qreal ratio = devicePixelRatioF();
-  background_ = QPixmap(client * ratio);
+  // Every line spans the whole window, so one pixel row (one column for a
+  // top-to-bottom gradient) holds the whole picture; painting stretches it.
+  const QSize strip = direction == 0 ? QSize(1, client.height()) : QSize(client.width(), 1);
+  background_ = QPixmap(strip * ratio);
   background_.setDevicePixelRatio(ratio);
   background_.fill(palette().color(QPalette::Window));
   {
@@ -217,7 +253,7 @@ void AA::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t d
 
 void AA::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(0, 0, background_);
+  painter.drawPixmap(rect(), background_);
 }
 
 void AA::Label8_Click() {

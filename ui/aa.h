@@ -36,7 +36,8 @@ class AA : public QDialog {
 
   std::uint32_t gradientFirst_ = 0;
   std::uint32_t gradientSecond_ = 0;
-  QPixmap background_;  // what MakeGradient painted, kept like an auto-redraw surface
+  // MakeGradient's picture, one pixel deep, kept like an auto-redraw surface.
+  QPixmap background_;
   QLabel* Image11 = nullptr;
   QFrame* Shape1 = nullptr;
   QLabel* Label10 = nullptr;

@@ -90,9 +90,9 @@ QString StripName(const ColourWindowLayout& layout, int band) {
 }
 
 // The selector takes the back and text colour of its colour; the list that
-// drops down keeps the ordinary colours, so every item stays readable.
+// drops down inherits them. The list is not touched here: Qt builds it only
+// when it first drops down.
 void PaintSelector(QComboBox* selector, const QColor& back, const QColor& text) {
-  const QPalette list = selector->view()->palette();
   QPalette palette = selector->palette();
   for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
     palette.setColor(role, back);
@@ -101,15 +101,20 @@ void PaintSelector(QComboBox* selector, const QColor& back, const QColor& text) 
     palette.setColor(role, text);
   }
   selector->setPalette(palette);
-  selector->view()->setPalette(list);
 }
 
 // Typed characters never reach a selector or its list: only the mouse and
-// the arrow keys choose an item.
+// the arrow keys choose an item. Installed on a selector, it also watches the
+// list, which Qt creates on the first drop-down and polishes before showing.
 class TypedCharacterDiscarder : public QObject {
  public:
   using QObject::QObject;
-  bool eventFilter(QObject*, QEvent* event) override {
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ChildPolished) {
+      if (auto* view = watched->findChild<QAbstractItemView*>())
+        view->installEventFilter(this);
+      return false;
+    }
     if (event->type() != QEvent::KeyPress)
       return false;
     const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -144,7 +149,6 @@ void ColourWindow::BuildControls() {
         selector->addItem(Text(persian ? item.persian : item.english));
       selector->setGeometry(Px(g.selectors[band]));
       selector->installEventFilter(discarder);
-      selector->view()->installEventFilter(discarder);
       (persian ? bandF_ : bandE_)[band] = selector;
     }
   }
