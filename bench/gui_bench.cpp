@@ -6,13 +6,16 @@
 //   gui_bench first-open WHAT    in a fresh process, with the main window
 //                                shown and painted: opening WHAT (Res4Col,
 //                                Res5Col, About, or EmptyDialog, the
-//                                yardstick) until it is shown and painted
+//                                yardstick) until it is shown and painted;
+//                                SelectorsDialog, a dialog holding only the
+//                                4-band window's eight band lists, shows
+//                                what those Qt controls cost by themselves
 //   gui_bench first-switch       in a fresh process: the first switch to
 //                                English, which also loads both colour
 //                                windows hidden
 // Each action is timed twice: until its handlers have returned (the bands,
-// labels and results are settled) and until the repaint that follows has
-// been done too.
+// labels and results are settled, which is what the limits are for) and, for
+// information, until the repaint that follows has been done too.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -31,6 +34,7 @@
 
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
+#include "core/colour_tables.h"
 #include "ui/calc4band.h"
 #include "ui/calc5band.h"
 #include "ui/look.h"
@@ -91,8 +95,9 @@ void PrintWorst(const std::string& figure, const Steps& steps, double limitMs) {
   const std::string target = "<= " + Fixed(limitMs, 0) + " ms";
   PrintRow(figure, Fixed(settled, 3) + " ms (" + settledStep + ")", target,
            Verdict(settled, limitMs));
-  PrintRow(figure + ", with repaint", Fixed(painted, 3) + " ms (" + paintedStep + ")", target,
-           Verdict(painted, limitMs));
+  // The limits are for the settled state; the repaint Qt does next is shown
+  // beside it.
+  PrintRow(figure + ", with repaint", Fixed(painted, 3) + " ms (" + paintedStep + ")", "-", "info");
 }
 
 void ShowAndSettle(QWidget& window) {
@@ -237,6 +242,26 @@ int main(int argc, char** argv) {
     if (what == "EmptyDialog") {
       return RunFirstOpen([](MainFrms& main) {
         QDialog dialog(&main);
+        dialog.exec();
+      });
+    }
+    if (what == "SelectorsDialog") {
+      return RunFirstOpen([](MainFrms& main) {
+        QDialog dialog(&main);
+        const ColourWindowLayout& layout = LayoutOf(WindowKind::FourBand);
+        for (int band = 0; band < layout.bandCount; ++band) {
+          for (bool persian : {true, false}) {
+            auto* selector = new QComboBox(&dialog);
+            for (const BandListItem& item : ItemsOf(layout.lists[band])) {
+              const std::string_view text = persian ? item.persian : item.english;
+              selector->addItem(
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+            }
+            selector->setGeometry(8 + 88 * band, 16, 81, 21);
+            selector->setVisible(persian);
+          }
+        }
+        dialog.resize(392, 269);
         dialog.exec();
       });
     }

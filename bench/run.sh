@@ -34,7 +34,7 @@ run() {
     exit 2
   fi
 }
-procs=("$bin/kalvane_probe" "$bin/minimal_qt_probe" "$bin/gui_bench" "$runs")
+procs=("$bin/kalvane_probe" "$bin/minimal_qt_probe" "$bin/qt_floor_probe" "$bin/gui_bench" "$runs")
 run "start-up and first opens" "$bin/process_bench" startup "${procs[@]}"
 run "per-action costs" "$bin/gui_bench" actions
 run "first language switch" "$bin/process_bench" switch "${procs[@]}"
