@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -11,6 +12,9 @@ namespace {
 constexpr int kSignificantDigits = 15;
 constexpr int kPlainLowestExponent = -4;
 constexpr int kPlainHighestExponent = 14;
+// The 15 significant digits of the largest double, rounded toward zero.
+constexpr int kLargestExponent = 308;
+constexpr std::string_view kLargestFiniteDigits = "179769313486231";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -116,6 +120,13 @@ std::string NumberToText(double x) {
   int exponent = 0;
   for (; p < last; ++p) exponent = exponent * 10 + (*p - '0');
   if (negativeExponent) exponent = -exponent;
+  // The largest doubles (from 1.797693134862315E+308 up) round to a text
+  // above the largest double, which would read back as an infinity; they
+  // keep the largest 15-digit text that reads back finite instead.
+  if (exponent == kLargestExponent &&
+      std::string_view(digits, static_cast<std::size_t>(count)) > kLargestFiniteDigits) {
+    std::copy(kLargestFiniteDigits.begin(), kLargestFiniteDigits.end(), digits);
+  }
   while (count > 1 && digits[count - 1] == '0') --count;
 
   std::string text;

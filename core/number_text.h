@@ -12,7 +12,9 @@ namespace kalvane {
 // and without a bare point. Plain notation when the rounded value's decimal
 // exponent lies in [-4, 14] ("0.0001", "89000000"), otherwise a mantissa, "E",
 // a sign and at least two exponent digits ("1E-05", "1.5E+16"). Zero, also
-// negative zero, is "0".
+// negative zero, is "0". The few doubles from 1.797693134862315E+308 up are
+// rounded toward zero ("1.79769313486231E+308"), so that every text written
+// reads back as a finite number.
 //
 // A value that is not finite (an overflow, a division by zero) has no text:
 // the result is empty. Callers that compute with such values test

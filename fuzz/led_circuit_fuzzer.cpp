@@ -1,0 +1,195 @@
+// Fuzz target for the LED calculation. The input holds the four box texts
+// (supply, count, third and fourth box) separated by newlines; each input is
+// calculated in both arrangements, all three modes and both languages. The
+// outcome must agree with the texts the result holds, every number written
+// must have the program's shape, and nothing may read as infinite.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/language_words.h"
+#include "core/led_circuit.h"
+#include "core/number_text.h"
+#include "core/standard_values.h"
+#include "fuzz/fuzz_check.h"
+#include "fuzz/written_number.h"
+
+namespace kalvane::fuzz {
+namespace {
+
+constexpr const char* kAbsent = "(absent)";
+
+std::string_view Or(const std::optional<std::string>& text) {
+  return text ? std::string_view(*text) : std::string_view(kAbsent);
+}
+
+// The texts up to the first three newlines; the fourth takes the rest.
+std::array<std::string_view, 4> SplitBoxes(std::string_view input) {
+  std::array<std::string_view, 4> boxes{};
+  for (std::size_t box = 0; box < 3; ++box) {
+    const std::size_t newline = input.find('\n');
+    if (newline == std::string_view::npos) {
+      boxes[box] = input;
+      return boxes;
+    }
+    boxes[box] = input.substr(0, newline);
+    input.remove_prefix(newline + 1);
+  }
+  boxes[3] = input;
+  return boxes;
+}
+
+bool HoldsNonFiniteWord(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z')
+      c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower.find("inf") != std::string::npos || lower.find("nan") != std::string::npos;
+}
+
+// A standard-value caption: "<table text> <ohm word>  <tag>". Gives the
+// entry's value in Ohm, or none when the caption has another shape.
+std::optional<double> CaptionValue(std::string_view caption, std::string_view ohmWord,
+                                   std::string_view tag) {
+  for (const StandardValue& entry : StandardValueTable()) {
+    if (caption == StandardCaption(entry, ohmWord, tag))
+      return entry.ohms;
+  }
+  return std::nullopt;
+}
+
+bool IsTableText(std::string_view text) {
+  for (const StandardValue& entry : StandardValueTable()) {
+    if (entry.text == text)
+      return true;
+  }
+  return false;
+}
+
+bool IsRatingText(std::string_view text, std::string_view wattWord) {
+  for (std::string_view label : {"1/4 ", "1/2 ", "1 ", "2 ", "5 ", "10 ", "> 10 "}) {
+    if (text == std::string(label) + std::string(wattWord))
+      return true;
+  }
+  return false;
+}
+
+LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
+                        const std::array<std::string_view, 4>& boxes,
+                        const LanguageWords& language) {
+  const LedCalcWords words = LedCalcWordsOf(language);
+  const LedCalcResult r =
+      CalculateLedCircuit(arrangement, mode, boxes[0], boxes[1], boxes[2], boxes[3], words);
+  const std::optional<std::string>* texts[] = {&r.resisText,  &r.watText,     &r.ratingText,
+                                               &r.largerText, &r.smallerText, &r.diagramText};
+  for (const auto* text : texts) {
+    if (*text)
+      FUZZ_CHECK(!HoldsNonFiniteWord(**text), **text, "holds inf or nan");
+  }
+
+  bool allValid = true;
+  for (std::string_view box : boxes)
+    allValid = allValid && IsValidLedInput(box);
+  FUZZ_CHECK((r.outcome == LedCalcOutcome::InvalidInput) == !allValid, boxes[0],
+             allValid ? "valid boxes refused" : "an invalid box calculated");
+
+  switch (r.outcome) {
+    case LedCalcOutcome::InvalidInput:
+      for (const auto* text : texts)
+        FUZZ_CHECK(!*text, Or(*text), "InvalidInput with a text");
+      return r.outcome;
+    case LedCalcOutcome::BelowLimit:
+    case LedCalcOutcome::NoResult:
+      FUZZ_CHECK(r.outcome == LedCalcOutcome::NoResult || mode != LedCalcMode::Resis, boxes[0],
+                 "BelowLimit in resistor mode");
+      FUZZ_CHECK(Or(r.resisText) == words.ProgError2, Or(r.resisText), words.ProgError2);
+      FUZZ_CHECK(Or(r.watText) == words.ProgError2, Or(r.watText), words.ProgError2);
+      FUZZ_CHECK(Or(r.ratingText) == words.ProgError2, Or(r.ratingText), words.ProgError2);
+      FUZZ_CHECK(!r.largerText && !r.smallerText && !r.diagramText, Or(r.largerText),
+                 Or(r.diagramText));
+      return r.outcome;
+    case LedCalcOutcome::Done:
+      break;
+  }
+
+  FUZZ_CHECK(r.resisText && r.watText && r.ratingText && r.diagramText, Or(r.resisText),
+             Or(r.watText));
+  const bool parallelResistor =
+      arrangement == LedArrangement::Parallel && mode == LedCalcMode::Resis;
+  // The parallel resistor field shows the next table entry up as stored
+  // ("1.0"), or the computed value above the table.
+  if (!parallelResistor || !IsTableText(*r.resisText)) {
+    FUZZ_CHECK(WrittenNumberFault(*r.resisText).empty(), *r.resisText,
+               WrittenNumberFault(*r.resisText));
+  }
+  FUZZ_CHECK(WrittenNumberFault(*r.watText).empty(), *r.watText, WrittenNumberFault(*r.watText));
+  FUZZ_CHECK(IsRatingText(*r.ratingText, words.WatLang), *r.ratingText, words.WatLang);
+
+  const double solved = TextToNumber(*r.resisText);
+  FUZZ_CHECK(std::isfinite(solved), *r.resisText, "solved value not finite");
+  std::string_view resistor = *r.resisText;
+  if (mode == LedCalcMode::Volt) {
+    resistor = boxes[2];
+    FUZZ_CHECK(solved >= 0.001, *r.resisText, "voltage below the limit reported Done");
+  } else if (mode == LedCalcMode::Amp) {
+    resistor = boxes[3];
+    FUZZ_CHECK(solved >= 0.999, *r.resisText, "current below the limit reported Done");
+  }
+  FUZZ_CHECK(*r.diagramText == "R : " + std::string(resistor) + " Ohm", *r.diagramText, resistor);
+
+  if (mode != LedCalcMode::Resis) {
+    FUZZ_CHECK(!r.largerText && !r.smallerText, Or(r.largerText), Or(r.smallerText));
+    return r.outcome;
+  }
+  std::optional<double> larger, smaller;
+  if (r.largerText) {
+    larger = CaptionValue(*r.largerText, words.OhmLang, words.LargerLang);
+    FUZZ_CHECK(larger.has_value(), *r.largerText, "not a standard-value caption");
+  }
+  if (r.smallerText) {
+    smaller = CaptionValue(*r.smallerText, words.OhmLang, words.SmallerLang);
+    FUZZ_CHECK(smaller.has_value(), *r.smallerText, "not a standard-value caption");
+  }
+  if (larger && smaller)
+    FUZZ_CHECK(*smaller <= *larger, *r.smallerText, *r.largerText);
+  if (arrangement == LedArrangement::Series) {
+    // The captions bracket the resistor shown, and are missing only past
+    // the ends of the table.
+    FUZZ_CHECK(r.largerText.has_value() == (solved <= 10000000), *r.resisText, Or(r.largerText));
+    FUZZ_CHECK(r.smallerText.has_value() == (solved >= 1.0), *r.resisText, Or(r.smallerText));
+    if (larger)
+      FUZZ_CHECK(solved <= *larger, *r.resisText, *r.largerText);
+    if (smaller)
+      FUZZ_CHECK(*smaller <= solved, *r.smallerText, *r.resisText);
+  } else {
+    // The field shows the larger caption's entry; without one, R is above
+    // the table.
+    FUZZ_CHECK(r.largerText.has_value() == IsTableText(*r.resisText), *r.resisText,
+               Or(r.largerText));
+    if (larger)
+      FUZZ_CHECK(solved == *larger, *r.resisText, *r.largerText);
+    else
+      FUZZ_CHECK(solved > 10000000, *r.resisText, "no larger entry below the table's top");
+  }
+  return r.outcome;
+}
+
+}  // namespace
+}  // namespace kalvane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace kalvane;
+  const auto boxes = fuzz::SplitBoxes(std::string_view(reinterpret_cast<const char*>(data), size));
+  for (LedArrangement arrangement : {LedArrangement::Series, LedArrangement::Parallel}) {
+    for (LedCalcMode mode : {LedCalcMode::Resis, LedCalcMode::Volt, LedCalcMode::Amp}) {
+      const LedCalcOutcome persian = fuzz::CheckOne(arrangement, mode, boxes, kPersianWords);
+      const LedCalcOutcome english = fuzz::CheckOne(arrangement, mode, boxes, kEnglishWords);
+      FUZZ_CHECK(persian == english, boxes[0], "the outcome depends on the language");
+    }
+  }
+  return 0;
+}
