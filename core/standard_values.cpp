@@ -21,11 +21,13 @@ struct TableStorage {
     std::size_t i = 0;
     for (int decade = 0; decade < kDecades; ++decade) {
       for (int tenths : kE24Tenths) {
-        std::string text = std::to_string(tenths);
+        const char digits[] = {static_cast<char>('0' + tenths / 10),
+                               static_cast<char>('0' + tenths % 10)};
+        std::string text;
         if (decade == 0) {
-          text.insert(1, ".");
+          text = {digits[0], '.', digits[1]};
         } else {
-          text.append(static_cast<std::size_t>(decade - 1), '0');
+          text.assign(digits, 2).append(static_cast<std::size_t>(decade - 1), '0');
         }
         texts[i++] = std::move(text);
       }
