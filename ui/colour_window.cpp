@@ -243,7 +243,15 @@ void ColourWindow::Form_Load(const QString& progLang) {
   }
 
   // The typed value drives the bands from now on; the initial "1" does not.
-  connect(ResisEnter, &QLineEdit::textChanged, this, [this] { ApplyTypedValue(kind_, *this); });
+  // Qt 6.4's redo can leave the box longer than its limit (undo twice, redo,
+  // type): such a text is cut back first, and the cut runs this again.
+  connect(ResisEnter, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (text.size() > ResisEnter->maxLength()) {
+      ResisEnter->setText(text.left(ResisEnter->maxLength()));
+      return;
+    }
+    ApplyTypedValue(kind_, *this);
+  });
 
   SetTabOrder();
   ApplyColourWindowCaptions(*this, LanguageOf(progLang.toStdString()));
