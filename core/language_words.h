@@ -21,6 +21,8 @@ struct LanguageWords {
   std::string_view SmallerLang;  // tag of the nearest smaller standard value
 };
 
+// One word per line, in the order of LanguageWords.
+// clang-format off
 // Persian texts use the Arabic yeh (U+064A) and the keheh (U+06A9).
 inline constexpr LanguageWords kPersianWords = {
     kPersian,
@@ -41,5 +43,6 @@ inline constexpr LanguageWords kEnglishWords = {
     "(Larger)",
     "(Smaller)",
 };
+// clang-format on
 
 }  // namespace kalvane

@@ -55,7 +55,8 @@ std::string DiagramText(std::string_view resistorText) {
 // Above the ladder's top rung the rating says so instead of keeping an older
 // calculation's caption.
 std::string RatingText(double power, const LedCalcWords& words) {
-  if (auto caption = RateResistorPower(power, words.WatLang)) return *caption;
+  if (auto caption = RateResistorPower(power, words.WatLang))
+    return *caption;
   std::string text = "> 10 ";
   text.append(words.WatLang);
   return text;
@@ -86,7 +87,8 @@ LedCalcResult SeriesResis(const Inputs& in, const LedCalcWords& words) {
   double r = s.rt(vr / i);
   double light = s.Check(s.rt(in.n * vf) * iF);
   double power = s.Check(SeriesResistorPower(s.rt(iF / kKilo), r));
-  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+  if (!s.finite())
+    return ErrorWords(LedCalcOutcome::NoResult, words);
 
   LedCalcResult result;
   std::string rText = NumberToText(r);
@@ -106,7 +108,8 @@ LedCalcResult ParallelResis(const Inputs& in, const LedCalcWords& words) {
   double r = s.rt(vr / it);
   double light = s.Check(s.rt(in.n * vf) * iF);
   double power = s.Check(ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iF) / kKilo)));
-  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+  if (!s.finite())
+    return ErrorWords(LedCalcOutcome::NoResult, words);
 
   LedCalcResult result;
   // The panel offers the resistor to buy: the next standard value up. Above
@@ -124,21 +127,24 @@ LedCalcResult ParallelResis(const Inputs& in, const LedCalcWords& words) {
 // The voltage and current modes share their ending: a limit check on the
 // solved value, then the light and rating texts.
 struct Solved {
-  double value;       // Vf in volts or I in amperes, the value the limit applies to
-  double shown;       // what the solved-value field shows (Vf, or I in mA)
-  double lightFactor; // If in mA, multiplied into rt(n * Vf) for the light text
-  double vf;          // LED voltage for the light text
+  double value;        // Vf in volts or I in amperes, the value the limit applies to
+  double shown;        // what the solved-value field shows (Vf, or I in mA)
+  double lightFactor;  // If in mA, multiplied into rt(n * Vf) for the light text
+  double vf;           // LED voltage for the light text
 };
 
 template <typename PowerFn>
 LedCalcResult FinishSolved(Steps& s, const Inputs& in, const Solved& solved,
                            std::string_view resistorText, PowerFn power,
                            const LedCalcWords& words) {
-  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
-  if (solved.value < kSolvedValueLimit) return ErrorWords(LedCalcOutcome::BelowLimit, words);
+  if (!s.finite())
+    return ErrorWords(LedCalcOutcome::NoResult, words);
+  if (solved.value < kSolvedValueLimit)
+    return ErrorWords(LedCalcOutcome::BelowLimit, words);
   double light = s.Check(s.rt(in.n * solved.vf) * solved.lightFactor);
   double watts = s.Check(power());
-  if (!s.finite()) return ErrorWords(LedCalcOutcome::NoResult, words);
+  if (!s.finite())
+    return ErrorWords(LedCalcOutcome::NoResult, words);
 
   LedCalcResult result;
   result.resisText = NumberToText(solved.shown);
@@ -154,8 +160,9 @@ LedCalcResult SeriesVolt(const Inputs& in, std::string_view rText, const LedCalc
   double i = s.rt(kMilli * iF);
   double vr = s.rt(i * r);
   double vf = s.rt(s.rt(in.vs - vr) / in.n);
-  return FinishSolved(s, in, {vf, vf, iF, vf}, rText,
-                      [&] { return SeriesResistorPower(s.rt(iF / kKilo), r); }, words);
+  return FinishSolved(
+      s, in, {vf, vf, iF, vf}, rText, [&] { return SeriesResistorPower(s.rt(iF / kKilo), r); },
+      words);
 }
 
 LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
@@ -165,8 +172,9 @@ LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LedCalcW
   double vr = s.rt(in.vs - vt);
   double i = s.rt(vr / r);
   double iMilli = s.rt(i / kMilli);
-  return FinishSolved(s, in, {i, iMilli, iMilli, vf}, rText,
-                      [&] { return SeriesResistorPower(s.rt(iMilli / kKilo), r); }, words);
+  return FinishSolved(
+      s, in, {i, iMilli, iMilli, vf}, rText,
+      [&] { return SeriesResistorPower(s.rt(iMilli / kKilo), r); }, words);
 }
 
 LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
@@ -174,9 +182,10 @@ LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LedCa
   const double r = in.third, iF = in.fourth;
   double vr = s.rt(s.rt(in.n * (kMilli * iF)) * r);
   double vf = s.rt(in.vs - vr);
-  return FinishSolved(s, in, {vf, vf, iF, vf}, rText, [&] {
-    return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iF) / kKilo));
-  }, words);
+  return FinishSolved(
+      s, in, {vf, vf, iF, vf}, rText,
+      [&] { return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iF) / kKilo)); },
+      words);
 }
 
 LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
@@ -185,9 +194,10 @@ LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LedCal
   double vr = s.rt(in.vs - vf);
   double i = s.rt(s.rt(vr / r) / in.n);
   double iMilli = s.rt(i * kKilo);
-  return FinishSolved(s, in, {i, iMilli, iMilli, vf}, rText, [&] {
-    return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iMilli) / kKilo));
-  }, words);
+  return FinishSolved(
+      s, in, {i, iMilli, iMilli, vf}, rText,
+      [&] { return ParallelResistorPower(s.rt(in.vs - vf), s.rt(s.rt(in.n * iMilli) / kKilo)); },
+      words);
 }
 
 }  // namespace
@@ -208,7 +218,8 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vLedText, std::string_view aLedText,
                                   const LedCalcWords& words) {
   for (std::string_view text : {vtdcText, ledCountText, vLedText, aLedText}) {
-    if (!IsValidLedInput(text)) return Invalid();
+    if (!IsValidLedInput(text))
+      return Invalid();
   }
 
   const Inputs in{TextToNumber(vtdcText), TextToNumber(ledCountText), TextToNumber(vLedText),

@@ -16,22 +16,28 @@ constexpr int kPlainHighestExponent = 14;
 constexpr int kLargestExponent = 308;
 constexpr std::string_view kLargestFiniteDigits = "179769313486231";
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Where a number of the grammar sits inside a text.
 struct NumberSpan {
-  std::size_t begin = 0;      // first character of the number (its sign, if any)
-  std::size_t end = 0;        // one past its last character
-  bool hasDigit = false;      // the mantissa holds at least one digit
+  std::size_t begin = 0;  // first character of the number (its sign, if any)
+  std::size_t end = 0;    // one past its last character
+  bool hasDigit = false;  // the mantissa holds at least one digit
 };
 
 NumberSpan ScanNumber(std::string_view text) {
   NumberSpan span;
   std::size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
   span.begin = i;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+    ++i;
   bool seenPoint = false;
   while (i < text.size()) {
     if (IsDigit(text[i])) {
@@ -50,9 +56,11 @@ NumberSpan ScanNumber(std::string_view text) {
   span.end = i;
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
     std::size_t j = i + 1;
-    if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+    if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+      ++j;
     if (j < text.size() && IsDigit(text[j])) {
-      while (j < text.size() && IsDigit(text[j])) ++j;
+      while (j < text.size() && IsDigit(text[j]))
+        ++j;
       span.end = j;
     }
   }
@@ -74,21 +82,28 @@ long long LeadingExponent(std::string_view number) {
       afterPoint = true;
       continue;
     }
-    if (!IsDigit(number[i])) break;
-    if (!afterPoint) ++integerDigits;
-    if (number[i] != '0' && firstNonZero < 0) firstNonZero = digitIndex;
+    if (!IsDigit(number[i]))
+      break;
+    if (!afterPoint)
+      ++integerDigits;
+    if (number[i] != '0' && firstNonZero < 0)
+      firstNonZero = digitIndex;
     ++digitIndex;
   }
-  if (firstNonZero < 0) return 0;
+  if (firstNonZero < 0)
+    return 0;
   long long exponent = 0;
   if (i < number.size()) {  // an exponent part follows: 'E' or 'e'
     std::size_t j = i + 1;
     bool negative = false;
-    if (j < number.size() && (number[j] == '+' || number[j] == '-')) negative = number[j++] == '-';
+    if (j < number.size() && (number[j] == '+' || number[j] == '-'))
+      negative = number[j++] == '-';
     for (; j < number.size() && IsDigit(number[j]); ++j) {
-      if (exponent < 1'000'000'000) exponent = exponent * 10 + (number[j] - '0');
+      if (exponent < 1'000'000'000)
+        exponent = exponent * 10 + (number[j] - '0');
     }
-    if (negative) exponent = -exponent;
+    if (negative)
+      exponent = -exponent;
   }
   return integerDigits - 1 - firstNonZero + exponent;
 }
@@ -96,8 +111,10 @@ long long LeadingExponent(std::string_view number) {
 }  // namespace
 
 std::string NumberToText(double x) {
-  if (!std::isfinite(x)) return {};
-  if (x == 0) return "0";
+  if (!std::isfinite(x))
+    return {};
+  if (x == 0)
+    return "0";
 
   // Scientific notation with 15 significant digits, correctly rounded:
   // "-d.dddddddddddddde+XX".
@@ -107,19 +124,23 @@ std::string NumberToText(double x) {
   (void)error;  // 48 characters always suffice
   const char* p = buffer;
   bool negative = *p == '-';
-  if (negative) ++p;
+  if (negative)
+    ++p;
 
   char digits[kSignificantDigits];
   int count = 0;
   for (; *p != 'e'; ++p) {
-    if (*p != '.') digits[count++] = *p;
+    if (*p != '.')
+      digits[count++] = *p;
   }
   ++p;  // 'e'
   bool negativeExponent = *p == '-';
   ++p;
   int exponent = 0;
-  for (; p < last; ++p) exponent = exponent * 10 + (*p - '0');
-  if (negativeExponent) exponent = -exponent;
+  for (; p < last; ++p)
+    exponent = exponent * 10 + (*p - '0');
+  if (negativeExponent)
+    exponent = -exponent;
   // The largest doubles (from 1.797693134862315E+308 up) round to a text
   // above the largest double, which would read back as an infinity; they
   // keep the largest 15-digit text that reads back finite instead.
@@ -127,11 +148,13 @@ std::string NumberToText(double x) {
       std::string_view(digits, static_cast<std::size_t>(count)) > kLargestFiniteDigits) {
     std::copy(kLargestFiniteDigits.begin(), kLargestFiniteDigits.end(), digits);
   }
-  while (count > 1 && digits[count - 1] == '0') --count;
+  while (count > 1 && digits[count - 1] == '0')
+    --count;
 
   std::string text;
   text.reserve(24);
-  if (negative) text += '-';
+  if (negative)
+    text += '-';
   if (exponent >= kPlainLowestExponent && exponent <= kPlainHighestExponent) {
     if (exponent < 0) {
       text += "0.";
@@ -139,7 +162,8 @@ std::string NumberToText(double x) {
       text.append(digits, static_cast<std::size_t>(count));
     } else {
       int integerDigits = exponent + 1;
-      for (int i = 0; i < integerDigits; ++i) text += i < count ? digits[i] : '0';
+      for (int i = 0; i < integerDigits; ++i)
+        text += i < count ? digits[i] : '0';
       if (count > integerDigits) {
         text += '.';
         text.append(digits + integerDigits, static_cast<std::size_t>(count - integerDigits));
@@ -154,7 +178,8 @@ std::string NumberToText(double x) {
     text += 'E';
     text += negativeExponent ? '-' : '+';
     int magnitude = negativeExponent ? -exponent : exponent;
-    if (magnitude < 10) text += '0';
+    if (magnitude < 10)
+      text += '0';
     text += std::to_string(magnitude);
   }
   return text;
@@ -162,10 +187,12 @@ std::string NumberToText(double x) {
 
 double TextToNumber(std::string_view text) {
   NumberSpan span = ScanNumber(text);
-  if (!span.hasDigit) return 0;
+  if (!span.hasDigit)
+    return 0;
   std::string_view number = text.substr(span.begin, span.end - span.begin);
   bool negative = number.front() == '-';
-  if (number.front() == '-' || number.front() == '+') number.remove_prefix(1);
+  if (number.front() == '-' || number.front() == '+')
+    number.remove_prefix(1);
 
   double value = 0;
   auto [ptr, error] = std::from_chars(number.data(), number.data() + number.size(), value,
@@ -180,14 +207,17 @@ double TextToNumber(std::string_view text) {
 
 bool IsNumberText(std::string_view text) {
   NumberSpan span = ScanNumber(text);
-  if (!span.hasDigit) return false;
+  if (!span.hasDigit)
+    return false;
   std::size_t i = span.end;
-  while (i < text.size() && IsBlank(text[i])) ++i;
+  while (i < text.size() && IsBlank(text[i]))
+    ++i;
   return i == text.size();
 }
 
 double RoundThroughText(double x) {
-  if (!std::isfinite(x)) return x;
+  if (!std::isfinite(x))
+    return x;
   return TextToNumber(NumberToText(x));
 }
 

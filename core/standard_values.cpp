@@ -48,7 +48,8 @@ const std::array<StandardValue, kStandardValueCount>& StandardValueTable() {
 
 std::optional<StandardValue> FindLargerStandard(double r) {
   for (const StandardValue& entry : StandardValueTable()) {
-    if (r <= entry.ohms) return entry;
+    if (r <= entry.ohms)
+      return entry;
   }
   return std::nullopt;
 }
@@ -56,7 +57,8 @@ std::optional<StandardValue> FindLargerStandard(double r) {
 std::optional<StandardValue> FindSmallerStandard(double r) {
   std::optional<StandardValue> candidate;
   for (const StandardValue& entry : StandardValueTable()) {
-    if (r >= entry.ohms) candidate = entry;
+    if (r >= entry.ohms)
+      candidate = entry;
   }
   return candidate;
 }

@@ -17,16 +17,19 @@ QString Text(std::string_view text) {
 // A caption as a name: "Supply Voltage :" speaks as "Supply Voltage".
 QString AsName(std::string_view caption) {
   QString name = Text(caption).trimmed();
-  if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+  if (name.endsWith(QLatin1Char(':')))
+    name.chop(1);
   return name.trimmed();
 }
 
 std::string_view CaptionOf(std::string_view control, LedCalcMode mode, Language language) {
   for (const Caption& caption : ModeCaptions(mode)) {
-    if (caption.name == control) return caption.In(language);
+    if (caption.name == control)
+      return caption.In(language);
   }
   for (const Caption& caption : kMainWindowCaptions) {
-    if (caption.name == control) return caption.In(language);
+    if (caption.name == control)
+      return caption.In(language);
   }
   return {};
 }
@@ -46,7 +49,8 @@ constexpr NamedBox kBoxes[] = {
 // The English names of the colours as spoken; the list items keep their
 // own spelling.
 QString SpokenEnglishName(BandColour colour) {
-  if (colour == BandColour::Silver) return QStringLiteral("Silver");
+  if (colour == BandColour::Silver)
+    return QStringLiteral("Silver");
   return Text(InfoOf(colour).englishName);
 }
 
@@ -64,21 +68,26 @@ void ApplyMainWindowAccessibleNames(MainFrms& main, Language language) {
   const LedCalcMode mode = main.Mode();
   const bool persian = language == Language::Persian;
   for (const NamedBox& named : kBoxes) {
-    const QString name = QStringLiteral("%1 (%2)")
-                             .arg(AsName(CaptionOf(named.caption, mode, language)),
-                                  AsName(CaptionOf(named.unit, mode, language)));
+    const QString name =
+        QStringLiteral("%1 (%2)").arg(AsName(CaptionOf(named.caption, mode, language)),
+                                      AsName(CaptionOf(named.unit, mode, language)));
     client->findChild<QWidget*>(QLatin1String(named.box))->setAccessibleName(name);
-    if (!named.spinLetter) continue;
+    if (!named.spinLetter)
+      continue;
     const QString letter(QLatin1Char(named.spinLetter));
     client->findChild<QWidget*>(QStringLiteral("BtUp") + letter)
-        ->setAccessibleName((persian ? QStringLiteral("افزايش: ") : QStringLiteral("Increase: ")) + name);
+        ->setAccessibleName((persian ? QStringLiteral("افزايش: ") : QStringLiteral("Increase: ")) +
+                            name);
     client->findChild<QWidget*>(QStringLiteral("BtDown") + letter)
-        ->setAccessibleName((persian ? QStringLiteral("کاهش: ") : QStringLiteral("Decrease: ")) + name);
+        ->setAccessibleName((persian ? QStringLiteral("کاهش: ") : QStringLiteral("Decrease: ")) +
+                            name);
   }
   client->findChild<QWidget*>(QStringLiteral("SerMov"))
-      ->setAccessibleName(persian ? QStringLiteral("نحوه اتصال LED ها") : QStringLiteral("LED arrangement"));
+      ->setAccessibleName(persian ? QStringLiteral("نحوه اتصال LED ها")
+                                  : QStringLiteral("LED arrangement"));
   client->findChild<QWidget*>(QStringLiteral("Image1"))
-      ->setAccessibleName(persian ? QStringLiteral("نمودار مدار") : QStringLiteral("Circuit diagram"));
+      ->setAccessibleName(persian ? QStringLiteral("نمودار مدار")
+                                  : QStringLiteral("Circuit diagram"));
 }
 
 void ApplyColourWindowAccessibleNames(ColourWindow& window, Language language) {
@@ -86,15 +95,18 @@ void ApplyColourWindowAccessibleNames(ColourWindow& window, Language language) {
   const ColourWindowLayout& layout = LayoutOf(window.Kind());
   for (int band = 0; band < window.BandCount(); ++band) {
     const auto colour = ColourAt(layout.lists[band], window.PersianSelector(band)->currentIndex());
-    if (!colour) continue;
+    if (!colour)
+      continue;
     const QString name = BandAccessibleName(band, *colour, language);
     window.PersianSelector(band)->setAccessibleName(name);
     window.EnglishSelector(band)->setAccessibleName(name);
   }
   window.findChild<QWidget*>(QStringLiteral("ResisEnter"))
-      ->setAccessibleName(persian ? QStringLiteral("مقاومت به اهم") : QStringLiteral("Resistance in Ohm"));
+      ->setAccessibleName(persian ? QStringLiteral("مقاومت به اهم")
+                                  : QStringLiteral("Resistance in Ohm"));
   window.findChild<QWidget*>(QStringLiteral("Image6"))
-      ->setAccessibleName(persian ? QStringLiteral("تصوير مقاومت") : QStringLiteral("Resistor drawing"));
+      ->setAccessibleName(persian ? QStringLiteral("تصوير مقاومت")
+                                  : QStringLiteral("Resistor drawing"));
 }
 
 }  // namespace kalvane

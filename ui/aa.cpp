@@ -209,8 +209,9 @@ void AA::Form_Load(const QString& progLang) {
   Label10->setText(AboutLines(persian).join(QLatin1Char('\n')));
   Label8->move(TwipPoint(1950, 3360));
   Label8->setText(QLatin1String(kWebSiteText));
-  Label8->setAccessibleName(persian ? QStringLiteral("صفحه انجمن: %1").arg(QLatin1String(kWebSiteText))
-                                    : QStringLiteral("Forum page: %1").arg(QLatin1String(kWebSiteText)));
+  Label8->setAccessibleName(
+      persian ? QStringLiteral("صفحه انجمن: %1").arg(QLatin1String(kWebSiteText))
+              : QStringLiteral("Forum page: %1").arg(QLatin1String(kWebSiteText)));
   Image11->setAccessibleName(persian ? QStringLiteral("تصوير LED و مقاومت")
                                      : QStringLiteral("An LED and a resistor"));
   Label8->adjustSize();

@@ -289,7 +289,8 @@ void ColourWindow::ShowBandPicture(int band, int position) {
 
 void ColourWindow::NameSelectors(int band, int position) {
   const auto colour = ColourAt(layout_.lists[band], position);
-  if (!colour) return;
+  if (!colour)
+    return;
   const QString name = BandAccessibleName(band, *colour, language_);
   bandF_[band]->setAccessibleName(name);
   bandE_[band]->setAccessibleName(name);
@@ -300,10 +301,13 @@ void ColourWindow::NameSelectors(int band, int position) {
 // the English one, then the typed box. Only the visible set takes the focus.
 void ColourWindow::SetTabOrder() {
   std::vector<QWidget*> chain;
-  for (int band = layout_.bandCount - 1; band >= 0; --band) chain.push_back(bandF_[band]);
-  for (int band = 0; band < layout_.bandCount; ++band) chain.push_back(bandE_[band]);
+  for (int band = layout_.bandCount - 1; band >= 0; --band)
+    chain.push_back(bandF_[band]);
+  for (int band = 0; band < layout_.bandCount; ++band)
+    chain.push_back(bandE_[band]);
   chain.push_back(ResisEnter);
-  for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
+  for (std::size_t i = 1; i < chain.size(); ++i)
+    setTabOrder(chain[i - 1], chain[i]);
 }
 
 void ColourWindow::PaintTwinFromPersian(int band) {

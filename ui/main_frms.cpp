@@ -150,8 +150,10 @@ MainFrms::MainFrms(QWidget* parent) : QMainWindow(parent) {
 // buttons (the resistor mode first on either side), the four inputs, the
 // two results, the calculation button.
 void MainFrms::SetTabOrder() {
-  QWidget* const chain[] = {SerMov, Resis, Volt, Amp, Vtdc, LedCount, VLed, ALed, ResisSH, WatSH, Calc};
-  for (std::size_t i = 1; i < std::size(chain); ++i) setTabOrder(chain[i - 1], chain[i]);
+  QWidget* const chain[] = {SerMov, Resis, Volt,    Amp,   Vtdc, LedCount,
+                            VLed,   ALed,  ResisSH, WatSH, Calc};
+  for (std::size_t i = 1; i < std::size(chain); ++i)
+    setTabOrder(chain[i - 1], chain[i]);
 }
 
 MainFrms::~MainFrms() = default;

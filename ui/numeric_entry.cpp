@@ -121,7 +121,8 @@ class CharacterFilter : public QObject {
   // Only printable characters are filtered: outside the set they are
   // dropped, Persian digits typed as ASCII ones.
   bool PrintableKey(QKeyEvent* key) {
-    if (IsFocusKey(*key)) return false;
+    if (IsFocusKey(*key))
+      return false;
     const QString text = key->text();
     if (text.isEmpty() || IsControlKey(*key, text))
       return false;

@@ -99,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"ExponentSignWithoutDigits", "1e+", 1, false},
         // reading stops at the first character that does not fit
         ReadRow{"SecondPoint", "1.2.3", 1.2, false}, ReadRow{"TrailingLetter", "12a", 12, false},
-        ReadRow{"CommaIsNoSeparator", "1,5", 1, false},
-        ReadRow{"InnerBlank", "1 000", 1, false},
+        ReadRow{"CommaIsNoSeparator", "1,5", 1, false}, ReadRow{"InnerBlank", "1 000", 1, false},
         // out of the range of a double
         ReadRow{"Overflow", "1e999", std::numeric_limits<double>::infinity(), true},
         ReadRow{"NegativeOverflow", "-1e999", -std::numeric_limits<double>::infinity(), true},
@@ -112,9 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(NumberTextRoundTrip, ReadingBackAWrittenTextWritesTheSameText) {
-  const double values[] = {0.5,    1.0 / 3, 2.0 / 3,     1e-5,  123456.789, 1e15,
-                           1e308,  5e-324,  -0.000123,  98.0, 431.20000000000005, 1e-300,
-                           7e22,   0.1 + 0.2};
+  const double values[] = {0.5,   1.0 / 3,  2.0 / 3,   1e-5, 123456.789,         1e15,
+                           1e308, 5e-324,   -0.000123, 98.0, 431.20000000000005, 1e-300,
+                           7e22,  0.1 + 0.2};
   for (double x : values) {
     SCOPED_TRACE(x);
     std::string text = NumberToText(x);

@@ -41,13 +41,27 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("persian");
     QTest::addColumn<QString>("english");
-    QTest::newRow("supply") << "Vtdc" << "ولتاژ منبع تغذيه DC (ولت)" << "Supply Voltage (V)";
-    QTest::newRow("count") << "LedCount" << "تعداد LED سري شده (تعداد)" << "Count of LEDs in series (pcs.)";
-    QTest::newRow("result") << "ResisSH" << "مقاومت براي هر شاخه (اهم)" << "Resistor for each branch (Ohm)";
-    QTest::newRow("spin up") << "BtUpA" << "افزايش: ولتاژ منبع تغذيه DC (ولت)" << "Increase: Supply Voltage (V)";
-    QTest::newRow("spin down") << "BtDownD" << "کاهش: جريان هر LED (ميلي آمپر)" << "Decrease: Current of one LED (mA)";
-    QTest::newRow("arrangement") << "SerMov" << "نحوه اتصال LED ها" << "LED arrangement";
-    QTest::newRow("diagram") << "Image1" << "نمودار مدار" << "Circuit diagram";
+    QTest::newRow("supply") << "Vtdc"
+                            << "ولتاژ منبع تغذيه DC (ولت)"
+                            << "Supply Voltage (V)";
+    QTest::newRow("count") << "LedCount"
+                           << "تعداد LED سري شده (تعداد)"
+                           << "Count of LEDs in series (pcs.)";
+    QTest::newRow("result") << "ResisSH"
+                            << "مقاومت براي هر شاخه (اهم)"
+                            << "Resistor for each branch (Ohm)";
+    QTest::newRow("spin up") << "BtUpA"
+                             << "افزايش: ولتاژ منبع تغذيه DC (ولت)"
+                             << "Increase: Supply Voltage (V)";
+    QTest::newRow("spin down") << "BtDownD"
+                               << "کاهش: جريان هر LED (ميلي آمپر)"
+                               << "Decrease: Current of one LED (mA)";
+    QTest::newRow("arrangement") << "SerMov"
+                                 << "نحوه اتصال LED ها"
+                                 << "LED arrangement";
+    QTest::newRow("diagram") << "Image1"
+                             << "نمودار مدار"
+                             << "Circuit diagram";
   }
   void mainWindowNamesFollowLanguageAndMode() {
     QFETCH(QString, control);
@@ -76,12 +90,14 @@ class AccessibilityTest : public QObject {
     QCOMPARE(window.EnglishSelector(2)->accessibleName(), QStringLiteral("Band 3: Silver"));
     Calc4Band persian(QStringLiteral("Persian"));
     QCOMPARE(persian.PersianSelector(0)->accessibleName(), QStringLiteral("باند 1: قهوه اي"));
-    QCOMPARE(persian.findChild<QLineEdit*>("ResisEnter")->accessibleName(), QStringLiteral("مقاومت به اهم"));
+    QCOMPARE(persian.findChild<QLineEdit*>("ResisEnter")->accessibleName(),
+             QStringLiteral("مقاومت به اهم"));
   }
 
   void tabFollowsTheReadingOrder() {
-    QCOMPARE(TabOrder(main_.get(), Get("SerMov"), 7),
-             QStringList({"SerMov", "Resis", "Vtdc", "LedCount", "VLed", "ALed", "ResisSH", "WatSH"}));
+    QCOMPARE(
+        TabOrder(main_.get(), Get("SerMov"), 7),
+        QStringList({"SerMov", "Resis", "Vtdc", "LedCount", "VLed", "ALed", "ResisSH", "WatSH"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Calc"));
   }
@@ -90,9 +106,11 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("order");
     QTest::newRow("Persian, right to left")
-        << "Persian" << QStringList{"BandTolerance_F", "Band3_F", "Band2_F", "Band1_F", "ResisEnter"};
+        << "Persian"
+        << QStringList{"BandTolerance_F", "Band3_F", "Band2_F", "Band1_F", "ResisEnter"};
     QTest::newRow("English, left to right")
-        << "English" << QStringList{"Band1_E", "Band2_E", "Band3_E", "BandTolerance_E", "ResisEnter"};
+        << "English"
+        << QStringList{"Band1_E", "Band2_E", "Band3_E", "BandTolerance_E", "ResisEnter"};
   }
   void colourWindowTabsAcrossTheVisibleSetInReadingOrder() {
     QFETCH(QString, language);

@@ -34,10 +34,12 @@ class LookTest : public QObject {
     bool covered = false;
     for (const QString& family : font.families()) {
       QRawFont raw = QRawFont::fromFont(QFont(family));
-      if (!raw.isValid() || raw.familyName() != family) continue;
+      if (!raw.isValid() || raw.familyName() != family)
+        continue;
       covered = std::all_of(persian.begin(), persian.end(),
                             [&](QChar c) { return raw.supportsCharacter(c); });
-      if (covered) break;
+      if (covered)
+        break;
     }
     QVERIFY2(covered, "no installed font of the window font's families covers Persian");
     QVERIFY(!FrameFont().families().isEmpty() && FrameFont().bold());
