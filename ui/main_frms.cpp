@@ -465,6 +465,15 @@ void MainFrms::Calc_Click() {
     write(result.ratingText, WatPish);
     write(result.largerText, ResisPishLarg);
     write(result.smallerText, ResisPishSmall);
+    // In resistor mode the two standard-value rows are on screen: a side
+    // with no standard value (R above the table, or below it) is emptied
+    // rather than left showing the previous circuit's neighbour.
+    if (Mode() == LedCalcMode::Resis && result.outcome != LedCalcOutcome::InvalidInput) {
+      if (!result.largerText)
+        ResisPishLarg->clear();
+      if (!result.smallerText)
+        ResisPishSmall->clear();
+    }
     if (result.diagramText)
       SetAutoSizedText(Label15, QString::fromStdString(*result.diagramText));
   }

@@ -230,6 +230,35 @@ class MainFrmsTest : public QObject {
     QCOMPARE(TextOf("Label15"), QStringLiteral("R : 50 Ohm"));
   }
 
+  // The rows start at "51 (larger)" and "47 (smaller)"; a circuit with no
+  // standard value on one side must not leave the start value there.
+  void standardRowsEmptyWhereTheTableEnds_data() {
+    QTest::addColumn<QStringList>("boxes");  // Vtdc, LedCount, VLed, ALed
+    QTest::addColumn<QString>("larger");
+    QTest::addColumn<QString>("smaller");
+    const QString larger51 = QStringLiteral("51 اهم  (بزرگتر)");
+    const QString smaller47 = QStringLiteral("47 اهم  (کوچکتر)");
+    QTest::newRow("below the table has no smaller value")
+        << QStringList{"3", "1", "2.9", "200"} << QStringLiteral("1.0 اهم  (بزرگتر)") << QString();
+    QTest::newRow("above the table has no larger value")
+        << QStringList{"100", "5", "2.2", "0.001"} << QString()
+        << QStringLiteral("10000000 اهم  (کوچکتر)");
+    QTest::newRow("no finite resistor has neither")
+        << QStringList{"12", "5", "2.2", "0"} << QString() << QString();
+    QTest::newRow("invalid input keeps both")
+        << QStringList{"12", "5", "2.2", "."} << larger51 << smaller47;
+  }
+  void standardRowsEmptyWhereTheTableEnds() {
+    QFETCH(QStringList, boxes);
+    const char* names[] = {"Vtdc", "LedCount", "VLed", "ALed"};
+    for (int i = 0; i < 4; ++i)
+      SetBox(names[i], boxes[i]);
+    MessageWatch watch;
+    ClickCalc(&watch);
+    QTEST(TextOf("ResisPishLarg"), "larger");
+    QTEST(TextOf("ResisPishSmall"), "smaller");
+  }
+
   void spinButtonsStepAndGreyOutAtTheLimit() {
     SetBox("Vtdc", QStringLiteral("0.2"));
     ClickSpin("BtDownA");
