@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,11 +66,16 @@ class CharacterFilter : public QObject {
         keepControlKeys_(controlKeys == ControlKeys::Keep) {
     if (!keepControlKeys_)
       box->setAcceptDrops(false);
+    // A number box has nothing to compose: keys reach it as plain key
+    // events, which the rules below see.
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
   }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != box_)
       return false;
+    if (event->type() == QEvent::InputMethod)
+      return InputMethod(static_cast<QInputMethodEvent*>(event));
     if (keepControlKeys_) {
       return event->type() == QEvent::KeyPress && PrintableKey(static_cast<QKeyEvent*>(event));
     }
@@ -107,14 +113,33 @@ class CharacterFilter : public QObject {
     if (text.isEmpty())
       return false;  // Delete, arrows, Home, End...
 
+    return !TypedTextPasses(text);
+  }
+
+  // Whether `text` may go into the box as typed. A text with a character
+  // outside the set, or one that would pass the limit, is refused whole; a
+  // Persian or Arabic-Indic digit is inserted here as its ASCII digit, and
+  // the result is then false too.
+  bool TypedTextPasses(const QString& text) {
     const QString ascii = KeepOnly(ToAsciiNumberText(text), allowed_);
-    if (ascii.size() != text.size())
-      return true;  // a character outside the set
-    if (!FitsLimit(ascii.size()))
-      return true;
-    if (ascii == text)
+    if (ascii.size() != text.size() || !FitsLimit(ascii.size()))
       return false;
-    box_->insert(ascii);  // a Persian digit typed as its ASCII digit
+    if (ascii == text)
+      return true;
+    box_->insert(ascii);
+    return false;
+  }
+
+  // Text committed by an input method (should one still be attached) obeys
+  // the rules of typed text; text being composed is not shown.
+  bool InputMethod(QInputMethodEvent* event) {
+    const QString text = event->commitString();
+    if (text.isEmpty())
+      return !event->preeditString().isEmpty();
+    if (beforeKey_ && !keepControlKeys_)
+      beforeKey_();
+    if (TypedTextPasses(text))
+      box_->insert(text);
     return true;
   }
 
@@ -126,13 +151,7 @@ class CharacterFilter : public QObject {
     const QString text = key->text();
     if (text.isEmpty() || IsControlKey(*key, text))
       return false;
-    const QString ascii = KeepOnly(ToAsciiNumberText(text), allowed_);
-    if (ascii.size() != text.size())
-      return true;
-    if (ascii == text)
-      return false;
-    box_->insert(ascii);
-    return true;
+    return !TypedTextPasses(text);
   }
 
   // The standard menu, with its paste kept within the limit.

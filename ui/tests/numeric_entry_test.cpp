@@ -3,6 +3,7 @@
 // the clean-up with the caret kept, pastes, Persian digits.
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -148,6 +149,44 @@ class NumericEntryTest : public QObject {
     QFETCH(QString, start);
     QFETCH(QString, keys);
     QTEST(Type(box, keys, start), "expected");
+  }
+
+  // Text an input method commits follows the rules of typed text.
+  void inputMethodTextFollowsTheTypedRules_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("digits go in") << "Vtdc"
+                                  << "1"
+                                  << "2"
+                                  << "12";
+    QTest::newRow("a letter is refused") << "Vtdc"
+                                         << "1"
+                                         << "a"
+                                         << "1";
+    QTest::newRow("Persian digits as ASCII") << "LedCount"
+                                             << ""
+                                             << "۱۲"
+                                             << "12";
+    QTest::newRow("past the limit is refused") << "LedCount"
+                                               << "12"
+                                               << "34"
+                                               << "12";
+  }
+  void inputMethodTextFollowsTheTypedRules() {
+    QFETCH(QString, box);
+    QFETCH(QString, start);
+    QFETCH(QString, commit);
+    QLineEdit* edit = Box(box);
+    QVERIFY(!edit->testAttribute(Qt::WA_InputMethodEnabled));
+    edit->setFocus();
+    edit->setText(start);
+    edit->end(false);
+    QInputMethodEvent event;
+    event.setCommitString(commit);
+    QApplication::sendEvent(edit, &event);
+    QTEST(edit->text(), "expected");
   }
 
   void backspaceAndShortcutsDoNothingDeleteRemoves() {
