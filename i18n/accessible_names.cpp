@@ -92,15 +92,7 @@ void ApplyMainWindowAccessibleNames(MainFrms& main, Language language) {
 
 void ApplyColourWindowAccessibleNames(ColourWindow& window, Language language) {
   const bool persian = language == Language::Persian;
-  const ColourWindowLayout& layout = LayoutOf(window.Kind());
-  for (int band = 0; band < window.BandCount(); ++band) {
-    const auto colour = ColourAt(layout.lists[band], window.PersianSelector(band)->currentIndex());
-    if (!colour)
-      continue;
-    const QString name = BandAccessibleName(band, *colour, language);
-    window.PersianSelector(band)->setAccessibleName(name);
-    window.EnglishSelector(band)->setAccessibleName(name);
-  }
+  // The bands are named by the window itself when it is given its language.
   window.findChild<QWidget*>(QStringLiteral("ResisEnter"))
       ->setAccessibleName(persian ? QStringLiteral("مقاومت به اهم")
                                   : QStringLiteral("Resistance in Ohm"));

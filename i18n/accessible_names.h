@@ -17,8 +17,9 @@ class MainFrms;
 // main window; the box names follow the calculation mode.
 void ApplyMainWindowAccessibleNames(MainFrms& main, Language language);
 
-// Names the band selectors by their band and colour ("Band 1: Yellow"), the
-// typed box and the drawing.
+// Names the typed box and the drawing. The band selectors and pictures
+// ("Band 1: Yellow") are named by the window in the language it was given
+// with ColourWindow::SetCurrentLanguage.
 void ApplyColourWindowAccessibleNames(ColourWindow& window, Language language);
 
 // "Band 1: Yellow" / "باند 1: زرد"; bands count from 1 at the left end.

@@ -287,6 +287,12 @@ void ColourWindow::ShowBandPicture(int band, int position) {
   NameSelectors(band, position);
 }
 
+void ColourWindow::SetCurrentLanguage(Language language) {
+  language_ = language;
+  for (int band = 0; band < layout_.bandCount; ++band)
+    NameSelectors(band, bandF_[band]->currentIndex());
+}
+
 void ColourWindow::NameSelectors(int band, int position) {
   const auto colour = ColourAt(layout_.lists[band], position);
   if (!colour)

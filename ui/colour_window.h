@@ -31,10 +31,10 @@ class ColourWindow : public QDialog, private TypedValueHost {
   QComboBox* PersianSelector(int band) const { return bandF_[band]; }
   QComboBox* EnglishSelector(int band) const { return bandE_[band]; }
 
-  // The interface language the window was last given; band changes name
-  // their selectors in it.
+  // The interface language the window was last given. The selectors and
+  // band pictures are named in it, now and at every band change.
   Language CurrentLanguage() const { return language_; }
-  void SetCurrentLanguage(Language language) { language_ = language; }
+  void SetCurrentLanguage(Language language);
 
  protected:
   // Builds the controls and runs the load steps in the language `progLang`.

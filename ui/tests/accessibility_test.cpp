@@ -2,11 +2,13 @@
 // changes, band changes and language switches, and the keyboard's tab order.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
+#include "i18n/language.h"
 #include "ui/calc4band.h"
 #include "ui/main_frms.h"
 
@@ -92,6 +94,13 @@ class AccessibilityTest : public QObject {
     QCOMPARE(persian.PersianSelector(0)->accessibleName(), QStringLiteral("باند 1: قهوه اي"));
     QCOMPARE(persian.findChild<QLineEdit*>("ResisEnter")->accessibleName(),
              QStringLiteral("مقاومت به اهم"));
+    // A switch renames the band pictures with the selectors.
+    QCOMPARE(persian.findChild<QLabel*>("Color1")->accessibleName(),
+             QStringLiteral("باند 1: قهوه اي"));
+    ApplyColourWindowCaptions(persian, Language::English);
+    QCOMPARE(persian.findChild<QLabel*>("Color1")->accessibleName(),
+             QStringLiteral("Band 1: Brown"));
+    QCOMPARE(persian.EnglishSelector(0)->accessibleName(), QStringLiteral("Band 1: Brown"));
   }
 
   void tabFollowsTheReadingOrder() {
