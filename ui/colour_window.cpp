@@ -250,6 +250,13 @@ void ColourWindow::Form_Load(const QString& progLang) {
       ResisEnter->setText(text.left(ResisEnter->maxLength()));
       return;
     }
+    // A pasted Persian or Arabic-Indic number is read as typed ones are.
+    if (const QString ascii = ToAsciiNumberText(text); ascii != text) {
+      const int caret = ResisEnter->cursorPosition();
+      ResisEnter->setText(ascii);
+      ResisEnter->setCursorPosition(caret);
+      return;
+    }
     ApplyTypedValue(kind_, *this);
   });
 

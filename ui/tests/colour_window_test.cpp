@@ -3,6 +3,8 @@
 // resistances key by key, and opening through the main window's menu in
 // either language.
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -236,6 +238,36 @@ class ColourWindowTest : public QObject {
     QTest::newRow("5 letters refused")
         << five << "4k7" << QStringList{"4", "4", "47"} << QList<int>{3, 7, 0, 1, 0};
   }
+  // Pasted texts are read as typed ones: digits of the Persian and Arabic
+  // scripts as ASCII, then the same tests.
+  void pastedTexts_data() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QList<int>>("bands");
+    const auto four = WindowKind::FourBand, five = WindowKind::FiveBand;
+    QTest::newRow("4 Persian digits") << four << "۴۷۰"
+                                      << "470" << QList<int>{3, 7, 3, 1};
+    QTest::newRow("4 Arabic-Indic decimal") << four << "٤٫٧"
+                                            << "4.7" << QList<int>{3, 7, 1, 1};
+    QTest::newRow("5 Persian decimal") << five << "۴۷٫۵"
+                                       << "47.5" << QList<int>{3, 7, 5, 1, 0};
+    QTest::newRow("5 ASCII") << five << "470"
+                             << "470" << QList<int>{3, 7, 0, 2, 0};
+  }
+  void pastedTexts() {
+    QFETCH(WindowKind, kind);
+    QFETCH(QString, pasted);
+    auto window = Open(kind);
+    QLineEdit* box = Entry(*window);
+    box->setFocus();
+    box->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTEST(box->text(), "box");
+    QTEST(Positions(*window), "bands");
+  }
+
   void typedSequences() {
     QFETCH(WindowKind, kind);
     QFETCH(QString, keys);

@@ -859,6 +859,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setAttribute(Qt::AA_Use96Dpi, true);
   const QStringList arguments = TakeSettings(app.arguments());
+  // Qt Test stops a test function after five minutes; a long walk may take
+  // hours.
+  if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(24 * 3600 * 1000));
   StressTest test;
   return QTest::qExec(&test, arguments);
 }
