@@ -56,6 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
         WriteRow{"ThreeExponentDigits", 1e308, "1E+308"},
         WriteRow{"LongMantissa", 123456789012345678.0, "1.23456789012346E+17"},
         WriteRow{"Subnormal", 5e-324, "4.94065645841247E-324"},
+        WriteRow{"LargestDoubleStaysReadable", 1.7976931348623157e308, "1.79769313486231E+308"},
+        WriteRow{"FirstDoubleRoundingAboveTheLargest", 1.797693134862315e308,
+                 "1.79769313486231E+308"},
         // no number is written for values that are not finite
         WriteRow{"Infinity", kInf, ""}, WriteRow{"NegativeInfinity", -kInf, ""},
         WriteRow{"NotANumber", std::numeric_limits<double>::quiet_NaN(), ""}),
