@@ -276,6 +276,11 @@ void ColourWindow::closeEvent(QCloseEvent* event) {
   QDialog::closeEvent(event);
 }
 
+void ColourWindow::done(int result) {
+  Form_Unload();
+  QDialog::done(result);
+}
+
 BandPositions ColourWindow::Positions() const {
   BandPositions positions{};
   for (int band = 0; band < layout_.bandCount; ++band)

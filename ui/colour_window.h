@@ -40,6 +40,7 @@ class ColourWindow : public QDialog, private TypedValueHost {
   // Builds the controls and runs the load steps in the language `progLang`.
   ColourWindow(WindowKind kind, const QString& progLang, QWidget* parent);
   void closeEvent(QCloseEvent* event) override;
+  void done(int result) override;  // Escape closes without a close event
 
  private:
   void BuildControls();

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -292,6 +293,29 @@ class ColourWindowTest : public QObject {
     }
     QTEST(Positions(*window), "bands");
     QTEST(Positions(*window, true), "bands");
+  }
+
+  // Escape closes a colour window as its close box does: unloaded, so the
+  // next opening starts from the defaults.
+  void escapeUnloadsTheWindowLikeTheCloseBox() {
+    MainFrms main;
+    main.show();
+    QPointer<QWidget> closed;
+    QTimer::singleShot(0, [&] {
+      auto* window = qobject_cast<ColourWindow*>(QApplication::activeModalWidget());
+      QVERIFY(window);
+      window->PersianSelector(0)->setCurrentIndex(8);
+      closed = window;
+      QTest::keyClick(window, Qt::Key_Escape);
+    });
+    main.Res4ColAction()->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closed.isNull());
+    QList<int> seenPositions;
+    WhenModal(
+        [&](QWidget* modal) { seenPositions = Positions(*qobject_cast<ColourWindow*>(modal)); });
+    main.Res4ColAction()->trigger();
+    QCOMPARE(seenPositions, (QList<int>{0, 0, 1, 1}));
   }
 
   void menuOpensAFreshWindowEachTimeInTheCurrentLanguage() {
