@@ -15,6 +15,8 @@
 #include <memory>
 
 #include "i18n/caption_tables.h"
+#include "ui/calc4band.h"
+#include "ui/calc5band.h"
 #include "ui/main_frms.h"
 #include "ui/twips.h"
 
@@ -228,6 +230,34 @@ class LanguageTest : public QObject {
     for (const auto& [name, value] : expected)
       QCOMPARE(after[name], value);
     QCOMPARE(after.size(), expected.size());
+  }
+
+  // A colour window converted to English and back looks as it did when it
+  // was loaded in Persian: every caption, position, direction and list.
+  void colourWindowsRoundTripToTheirPersianLoad_data() {
+    QTest::addColumn<bool>("fourBand");
+    QTest::newRow("4-band") << true;
+    QTest::newRow("5-band") << false;
+  }
+  void colourWindowsRoundTripToTheirPersianLoad() {
+    QFETCH(bool, fourBand);
+    Switch("En");  // loads both colour windows, hidden
+    ColourWindow* window = fourBand ? static_cast<ColourWindow*>(window_->findChild<Calc4Band*>())
+                                    : window_->findChild<Calc5Band*>();
+    QVERIFY(window);
+    const auto english = Snapshot(*window);
+    Switch("Per");
+    const auto persian = Snapshot(*window);
+    std::unique_ptr<ColourWindow> fresh;
+    if (fourBand) {
+      fresh = std::make_unique<Calc4Band>(QStringLiteral("Persian"));
+    } else {
+      fresh = std::make_unique<Calc5Band>(QStringLiteral("Persian"));
+    }
+    QCOMPARE(persian, Snapshot(*fresh));
+    Switch("En");
+    QCOMPARE(Snapshot(*window), english);
+    QVERIFY(english != persian);
   }
 };
 
