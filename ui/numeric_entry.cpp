@@ -113,21 +113,21 @@ class CharacterFilter : public QObject {
     if (text.isEmpty())
       return false;  // Delete, arrows, Home, End...
 
-    return !TypedTextPasses(text);
+    return HandleTypedText(text);
   }
 
-  // Whether `text` may go into the box as typed. A text with a character
-  // outside the set, or one that would pass the limit, is refused whole; a
-  // Persian or Arabic-Indic digit is inserted here as its ASCII digit, and
-  // the result is then false too.
-  bool TypedTextPasses(const QString& text) {
+  // Applies the rules of typed text. True when they dealt with `text`: it
+  // was refused whole (a character outside the set, or past the limit), or
+  // inserted here with its Persian or Arabic-Indic digits as ASCII. False
+  // when the box may insert it as it stands.
+  bool HandleTypedText(const QString& text) {
     const QString ascii = KeepOnly(ToAsciiNumberText(text), allowed_);
     if (ascii.size() != text.size() || !FitsLimit(ascii.size()))
-      return false;
-    if (ascii == text)
       return true;
+    if (ascii == text)
+      return false;
     box_->insert(ascii);
-    return false;
+    return true;
   }
 
   // Text committed by an input method (should one still be attached) obeys
@@ -138,7 +138,7 @@ class CharacterFilter : public QObject {
       return !event->preeditString().isEmpty();
     if (beforeKey_ && !keepControlKeys_)
       beforeKey_();
-    if (TypedTextPasses(text))
+    if (!HandleTypedText(text))
       box_->insert(text);
     return true;
   }
@@ -151,7 +151,7 @@ class CharacterFilter : public QObject {
     const QString text = key->text();
     if (text.isEmpty() || IsControlKey(*key, text))
       return false;
-    return !TypedTextPasses(text);
+    return HandleTypedText(text);
   }
 
   // The standard menu, with its paste kept within the limit.
