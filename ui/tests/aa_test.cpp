@@ -87,6 +87,30 @@ class AATest : public QObject {
       QCOMPARE(line.colour, Rgb(12, 34, 56));
   }
 
+  // Halves round to the even neighbour: in the line count and in every
+  // component of a line's colour.
+  void gradientTiesGoToTheEvenNeighbour_data() {
+    QTest::addColumn<double>("width");
+    QTest::addColumn<uint>("second");
+    QTest::addColumn<QList<int>>("reds");  // of every line, left to right
+    QTest::newRow("red 0.5 rounds down to 0") << 2.0 << Rgb(1, 0, 0).value << QList<int>{0, 0, 1};
+    QTest::newRow("red 1.5 rounds up to 2") << 2.0 << Rgb(3, 0, 0).value << QList<int>{0, 2, 3};
+    QTest::newRow("width 2.5 gives lines 0 to 2")
+        << 2.5 << Rgb(0, 0, 0).value << QList<int>{0, 0, 0};
+    QTest::newRow("width 3.5 gives lines 0 to 4")
+        << 3.5 << Rgb(0, 0, 0).value << QList<int>{0, 0, 0, 0, 0};
+  }
+  void gradientTiesGoToTheEvenNeighbour() {
+    QFETCH(double, width);
+    QFETCH(uint, second);
+    RecordingCanvas canvas(width, 10);
+    MakeGradient(canvas, Rgb(0, 0, 0).value, second, 6);
+    QList<int> reds;
+    for (const auto& line : canvas.lines)
+      reds << line.colour.Red();
+    QTEST(reds, "reds");
+  }
+
   void gradientMovesEachComponentMonotonically() {
     RecordingCanvas canvas(255, 10);
     MakeGradient(canvas, Rgb(0, 255, 10).value, Rgb(255, 0, 10).value, 1);
