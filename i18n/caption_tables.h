@@ -188,6 +188,18 @@ inline constexpr Caption kColourFrame3Caption = {"Frame3",
                                                  "نمايش کد رنگي با وارد کردن مقدار مقاومت (اهم)",
                                                  "View Resistor color with enter value (Ohm)"};
 
+// The edit menu of the number boxes, in its order: Undo, Redo, Cut, Copy,
+// Paste, Delete, Select All. English marks its access keys with "&".
+inline constexpr std::array<Caption, 7> kEditMenuCaptions = {{
+    {"undo", "واگرد", "&Undo"},
+    {"redo", "ازنو", "&Redo"},
+    {"cut", "برش", "Cu&t"},
+    {"copy", "رونوشت", "&Copy"},
+    {"paste", "چسباندن", "&Paste"},
+    {"delete", "حذف", "Delete"},
+    {"selectAll", "انتخاب همه", "Select All"},
+}};
+
 // Unit words exchanged inside the result labels on a switch, in this order.
 struct UnitWordSwap {
   std::string_view label;

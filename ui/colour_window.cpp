@@ -115,10 +115,8 @@ class TypedCharacterDiscarder : public QObject {
         view->installEventFilter(this);
       return false;
     }
-    if (event->type() != QEvent::KeyPress)
-      return false;
-    const QString text = static_cast<QKeyEvent*>(event)->text();
-    return !text.isEmpty() && text.front().isPrint();
+    return event->type() == QEvent::KeyPress &&
+           RoleOf(*static_cast<QKeyEvent*>(event)) == KeyRole::Character;
   }
 };
 
@@ -180,7 +178,8 @@ void ColourWindow::BuildControls() {
   ResisEnter->setObjectName(QStringLiteral("ResisEnter"));
   ResisEnter->setGeometry(Px(kResisEnterRect));
   ResisEnter->setMaxLength(static_cast<int>(layout_.entryLengthLimit));
-  InstallCharacterFilter(ResisEnter, kDecimalSet, {}, ControlKeys::Keep);
+  InstallCharacterFilter(ResisEnter,
+                         {kDecimalSet, {}, ControlKeys::Keep, [this] { return language_; }});
 
   auto label = [](const char* name, QWidget* parent, const QRect& twips) {
     auto* l = new QLabel(parent);

@@ -282,22 +282,30 @@ void MainFrms::BuildPanel() {
   connect(Amp, &QRadioButton::clicked, this, &MainFrms::Amp_Click);
 
   // The entry rules of the four boxes.
-  InstallCharacterFilter(Vtdc, kDecimalSet);
-  InstallCharacterFilter(LedCount, kIntegerSet);
-  InstallCharacterFilter(VLed, kDecimalSet, [this] {
-    if (Volt->isChecked()) {
-      SetMaxLengthByPoint(1, 1, 7, VLed);
-    } else {
-      SetMaxLengthByPoint(1, 5, 3, VLed);
-    }
-  });
-  InstallCharacterFilter(ALed, kIntegerSet, [this] {
-    if (Amp->isChecked()) {
-      SetMaxLengthByPoint(1, 1, 7, ALed);
-    } else {
-      SetMaxLengthByPoint(1, 5, 5, ALed);
-    }
-  });
+  auto language = [this] { return LanguageOf(words_.ProgLang); };
+  // The supply and count limits follow each change; they hold from the start.
+  InstallCharacterFilter(Vtdc, {kDecimalSet, [this] { SetMaxLengthByPoint(1, 5, 3, Vtdc); },
+                                ControlKeys::Drop, language});
+  InstallCharacterFilter(LedCount, {kIntegerSet, [this] { SetMaxLengthByPoint(1, 3, 3, LedCount); },
+                                    ControlKeys::Drop, language});
+  InstallCharacterFilter(VLed, {kDecimalSet,
+                                [this] {
+                                  if (Volt->isChecked()) {
+                                    SetMaxLengthByPoint(1, 1, 7, VLed);
+                                  } else {
+                                    SetMaxLengthByPoint(1, 5, 3, VLed);
+                                  }
+                                },
+                                ControlKeys::Drop, language});
+  InstallCharacterFilter(ALed, {kIntegerSet,
+                                [this] {
+                                  if (Amp->isChecked()) {
+                                    SetMaxLengthByPoint(1, 1, 7, ALed);
+                                  } else {
+                                    SetMaxLengthByPoint(1, 5, 5, ALed);
+                                  }
+                                },
+                                ControlKeys::Drop, language});
   connect(Vtdc, &QLineEdit::textChanged, this,
           [this] { CleanUpAfterChange(Vtdc, kDecimalSet, 5, 3); });
   connect(LedCount, &QLineEdit::textChanged, this,

@@ -11,7 +11,7 @@
 #include <QMouseEvent>
 #include <QVariant>
 #include <algorithm>
-#include <memory>
+#include <optional>
 
 namespace kalvane {
 namespace {
@@ -22,28 +22,31 @@ bool Contains(std::string_view set, QChar c) {
   return c.unicode() < 128 && set.find(static_cast<char>(c.unicode())) != std::string_view::npos;
 }
 
-// Tab and Backtab move the focus between controls before any box sees them,
-// as a dialog's navigation does; no filter may swallow them.
 bool IsFocusKey(const QKeyEvent& event) {
-  return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+  return RoleOf(event) == KeyRole::Focus;
 }
 
-// A key whose text is a control character, or one typed with Ctrl or Meta
-// held (the clipboard and editing shortcuts), counts as a control character.
-bool IsControlKey(const QKeyEvent& event, const QString& text) {
-  if (event.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
-    return !text.isEmpty() || (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z);
-  }
-  return std::any_of(text.begin(), text.end(),
-                     [](QChar c) { return c.category() == QChar::Other_Control; });
+// The limit typing stops at: the one SetMaxLengthByPoint gave, else the
+// box's own maximum length when one is set; -1 for none.
+int TypingLimit(const QLineEdit* box) {
+  if (const int limit = MaxLength(box); limit >= 0)
+    return limit;
+  constexpr int kQtDefaultMaxLength = 32767;
+  return box->maxLength() < kQtDefaultMaxLength ? box->maxLength() : -1;
 }
 
 // Inserts clipboard text as far as the box's limit lets it grow, as a
-// classic edit control does with a paste.
-void PasteWithinLimit(QLineEdit* box, QClipboard::Mode mode) {
+// classic edit control does with a paste. With `allowed` the text first
+// keeps only those characters, Persian digits read as ASCII ones.
+void PasteWithinLimit(QLineEdit* box, QClipboard::Mode mode,
+                      std::optional<std::string_view> allowed = std::nullopt) {
+  if (box->isReadOnly())
+    return;
   QString text = QApplication::clipboard()->text(mode);
   text.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' '));
-  const int limit = MaxLength(box);
+  if (allowed)
+    text = KeepOnly(ToAsciiNumberText(text), *allowed);
+  const int limit = TypingLimit(box);
   if (limit >= 0) {
     const qsizetype room = limit - (box->text().size() - box->selectedText().size());
     text.truncate(std::max<qsizetype>(room, 0));
@@ -57,15 +60,16 @@ void PasteWithinLimit(QLineEdit* box, QClipboard::Mode mode) {
 // typed characters and for every way of pasting.
 class CharacterFilter : public QObject {
  public:
-  CharacterFilter(QLineEdit* box, std::string_view allowed, std::function<void()> beforeKey,
-                  ControlKeys controlKeys)
+  CharacterFilter(QLineEdit* box, EntryRules rules)
       : QObject(box),
         box_(box),
-        allowed_(allowed),
-        beforeKey_(std::move(beforeKey)),
-        keepControlKeys_(controlKeys == ControlKeys::Keep) {
-    if (!keepControlKeys_)
-      box->setAcceptDrops(false);
+        allowed_(rules.allowed),
+        refreshLimit_(std::move(rules.refreshLimit)),
+        language_(std::move(rules.language)),
+        keepControlKeys_(rules.controlKeys == ControlKeys::Keep) {
+    // A drop would insert its text past every rule.
+    box->setAcceptDrops(false);
+    RefreshLimit();
     // A number box has nothing to compose: keys reach it as plain key
     // events, which the rules below see.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -76,21 +80,20 @@ class CharacterFilter : public QObject {
       return false;
     if (event->type() == QEvent::InputMethod)
       return InputMethod(static_cast<QInputMethodEvent*>(event));
-    if (keepControlKeys_) {
-      return event->type() == QEvent::KeyPress && PrintableKey(static_cast<QKeyEvent*>(event));
-    }
     switch (event->type()) {
       case QEvent::KeyPress:
-        return KeyPress(static_cast<QKeyEvent*>(event));
+        return keepControlKeys_ ? PrintableKey(static_cast<QKeyEvent*>(event))
+                                : KeyPress(static_cast<QKeyEvent*>(event));
       case QEvent::ContextMenu:
-        ShowContextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+        ShowEditMenu(box_, static_cast<QContextMenuEvent*>(event)->globalPos(),
+                     language_ ? language_() : Language::Persian,
+                     [this] { Paste(QClipboard::Clipboard); });
         return true;
       case QEvent::MouseButtonRelease:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::MiddleButton)
           return false;
-        if (QApplication::clipboard()->supportsSelection() && !box_->isReadOnly()) {
-          PasteWithinLimit(box_, QClipboard::Selection);
-        }
+        if (QApplication::clipboard()->supportsSelection())
+          Paste(QClipboard::Selection);
         return true;
       default:
         return false;
@@ -98,22 +101,32 @@ class CharacterFilter : public QObject {
   }
 
  private:
+  // A paste by any route. The boxes with the clean-up remove what they do
+  // not take right after it; the typed-resistance box takes only what a key
+  // could type.
+  void Paste(QClipboard::Mode mode) {
+    RefreshLimit();
+    if (keepControlKeys_) {
+      PasteWithinLimit(box_, mode, allowed_);
+    } else {
+      PasteWithinLimit(box_, mode);
+    }
+  }
+
   bool KeyPress(QKeyEvent* key) {
-    if (IsFocusKey(*key))
+    const KeyRole role = RoleOf(*key);
+    if (role == KeyRole::Focus)
       return false;
-    if (beforeKey_)
-      beforeKey_();
-    const QString text = key->text();
-    if (IsControlKey(*key, text))
+    RefreshLimit();
+    if (role == KeyRole::ControlCharacter)
       return true;
     if (key->matches(QKeySequence::Paste)) {  // Shift+Insert: no character, a paste
-      PasteWithinLimit(box_, QClipboard::Clipboard);
+      Paste(QClipboard::Clipboard);
       return true;
     }
-    if (text.isEmpty())
+    if (role == KeyRole::Editing)
       return false;  // Delete, arrows, Home, End...
-
-    return HandleTypedText(text);
+    return HandleTypedText(key->text());
   }
 
   // Applies the rules of typed text. True when they dealt with `text`: it
@@ -136,37 +149,31 @@ class CharacterFilter : public QObject {
     const QString text = event->commitString();
     if (text.isEmpty())
       return !event->preeditString().isEmpty();
-    if (beforeKey_ && !keepControlKeys_)
-      beforeKey_();
+    RefreshLimit();
     if (!HandleTypedText(text))
       box_->insert(text);
     return true;
   }
 
   // Only printable characters are filtered: outside the set they are
-  // dropped, Persian digits typed as ASCII ones.
+  // dropped, Persian digits typed as ASCII ones. Pastes keep the same rule.
   bool PrintableKey(QKeyEvent* key) {
-    if (IsFocusKey(*key))
+    if (key->matches(QKeySequence::Paste)) {  // Ctrl+V and Shift+Insert
+      Paste(QClipboard::Clipboard);
+      return true;
+    }
+    if (RoleOf(*key) != KeyRole::Character)
       return false;
-    const QString text = key->text();
-    if (text.isEmpty() || IsControlKey(*key, text))
-      return false;
-    return HandleTypedText(text);
+    return HandleTypedText(key->text());
   }
 
-  // The standard menu, with its paste kept within the limit.
-  void ShowContextMenu(const QPoint& at) {
-    std::unique_ptr<QMenu> menu(box_->createStandardContextMenu());
-    if (QAction* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
-      paste->disconnect();
-      connect(paste, &QAction::triggered, box_,
-              [box = box_] { PasteWithinLimit(box, QClipboard::Clipboard); });
-    }
-    menu->exec(at);
+  void RefreshLimit() {
+    if (refreshLimit_)
+      refreshLimit_();
   }
 
   bool FitsLimit(qsizetype typed) const {
-    const int limit = MaxLength(box_);
+    const int limit = TypingLimit(box_);
     if (limit < 0)
       return true;
     const qsizetype length = box_->text().size() - box_->selectedText().size() + typed;
@@ -175,7 +182,8 @@ class CharacterFilter : public QObject {
 
   QLineEdit* box_;
   std::string_view allowed_;
-  std::function<void()> beforeKey_;
+  std::function<void()> refreshLimit_;
+  std::function<Language()> language_;
   bool keepControlKeys_;
 };
 
@@ -188,6 +196,68 @@ class KeyDiscarder : public QObject {
 };
 
 }  // namespace
+
+KeyRole RoleOf(const QKeyEvent& key) {
+  switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return KeyRole::Focus;
+    case Qt::Key_Delete:  // with or without Ctrl or Shift: it types nothing
+      return KeyRole::Editing;
+    case Qt::Key_Backspace:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      return KeyRole::ControlCharacter;
+    default:
+      break;
+  }
+  const QString text = key.text();
+  if (key.modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+    const bool letter = key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z;
+    return letter || !text.isEmpty() ? KeyRole::ControlCharacter : KeyRole::Editing;
+  }
+  if (text.isEmpty())
+    return KeyRole::Editing;
+  const bool control = std::any_of(text.begin(), text.end(),
+                                   [](QChar c) { return c.category() == QChar::Other_Control; });
+  return control ? KeyRole::ControlCharacter : KeyRole::Character;
+}
+
+void ShowEditMenu(QLineEdit* box, const QPoint& globalPos, Language language,
+                  const std::function<void()>& paste) {
+  QMenu menu(box);
+  menu.setObjectName(QStringLiteral("EditMenu"));
+  menu.setLayoutDirection(language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight);
+  const bool editable = !box->isReadOnly();
+  const bool selected = box->hasSelectedText();
+  const bool allSelected = selected && box->selectedText().size() == box->text().size();
+  struct Item {
+    bool enabled;
+    std::function<void()> act;
+  };
+  const Item items[] = {
+      {editable && box->isUndoAvailable(), [box] { box->undo(); }},
+      {editable && box->isRedoAvailable(), [box] { box->redo(); }},
+      {editable && selected, [box] { box->cut(); }},
+      {selected, [box] { box->copy(); }},
+      {editable && !QApplication::clipboard()->text().isEmpty(), paste},
+      {editable && selected, [box] { box->del(); }},
+      {!box->text().isEmpty() && !allSelected, [box] { box->selectAll(); }},
+  };
+  static_assert(std::size(items) == kEditMenuCaptions.size());
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    if (i == 2 || i == 6)
+      menu.addSeparator();
+    const Caption& caption = kEditMenuCaptions[i];
+    QAction* action = menu.addAction(
+        QString::fromUtf8(caption.In(language).data(), qsizetype(caption.In(language).size())));
+    action->setObjectName(QString::fromUtf8(caption.name.data(), qsizetype(caption.name.size())));
+    action->setEnabled(items[i].enabled);
+    QObject::connect(action, &QAction::triggered, box, items[i].act);
+  }
+  menu.exec(globalPos);
+}
 
 QChar ToAsciiNumberChar(QChar c) {
   const char16_t u = c.unicode();
@@ -229,9 +299,8 @@ int MaxLength(const QLineEdit* box) {
   return limit.isValid() ? limit.toInt() : -1;
 }
 
-void InstallCharacterFilter(QLineEdit* box, std::string_view allowed,
-                            std::function<void()> beforeKey, ControlKeys controlKeys) {
-  box->installEventFilter(new CharacterFilter(box, allowed, std::move(beforeKey), controlKeys));
+void InstallCharacterFilter(QLineEdit* box, EntryRules rules) {
+  box->installEventFilter(new CharacterFilter(box, std::move(rules)));
 }
 
 void DiscardAllKeys(QWidget* widget) {

@@ -8,7 +8,11 @@
 #include <functional>
 #include <string_view>
 
+#include "i18n/caption_tables.h"
+
+class QKeyEvent;
 class QLineEdit;
+class QPoint;
 class QWidget;
 
 namespace kalvane {
@@ -34,20 +38,48 @@ void SetMaxLengthByPoint(int start, qint16 lengthWithPoint, qint16 lengthWithout
 // The limit SetMaxLengthByPoint last gave the box; -1 while it has none.
 int MaxLength(const QLineEdit* box);
 
+// What a key press is to a box, judged by the key and never by the text the
+// platform attaches to it (xcb gives Delete the text U+007F, Backspace "\b",
+// Return "\r", Escape "\x1b"; Qt Test sends Delete with no text at all).
+enum class KeyRole {
+  Focus,             // Tab and Backtab: the dialog's navigation
+  Editing,           // types nothing: Delete, arrows, Home, End, Ctrl+arrows...
+  ControlCharacter,  // types a control character: Backspace, Return, Escape, Ctrl+letter
+  Character,         // types printable text
+};
+KeyRole RoleOf(const QKeyEvent& key);
+
 // Filters the characters typed into `box`: one outside `allowed` is dropped
 // silently (Backspace and control characters such as the clipboard shortcuts
 // included), as is one that would grow the text beyond the box's limit.
 // Keys without a character (Delete, arrows, Home, End) keep their effect.
 // Persian and Arabic-Indic digits and the Arabic separator are typed as their
-// ASCII characters. `beforeKey`, when given, runs at every key press before
-// the key acts (the boxes whose limit follows the mode recompute it there).
+// ASCII characters. `refreshLimit`, when given, sets the box's limit for
+// its text as it stands: it runs when the rules are installed, at every key
+// press before the key acts (the boxes whose limit follows the mode
+// recompute it there) and before every paste, so no route passes a limit.
 // With ControlKeys::Keep, Backspace and the editing shortcuts keep their
 // effect and only printable characters are filtered (the typed-resistance
-// box of the colour windows).
+// box of the colour windows); there a paste, by any route, keeps only the
+// characters a key could type, as ASCII.
+// Every paste route (Shift+Insert, Ctrl+V where it is not refused, the edit
+// menu, the middle button) stops at the box's length limit; dropping text
+// on the box is refused. The right button opens the program's own edit menu
+// in the language `language` returns at that moment.
 enum class ControlKeys { Drop, Keep };
-void InstallCharacterFilter(QLineEdit* box, std::string_view allowed,
-                            std::function<void()> beforeKey = {},
-                            ControlKeys controlKeys = ControlKeys::Drop);
+struct EntryRules {
+  std::string_view allowed;
+  std::function<void()> refreshLimit;
+  ControlKeys controlKeys = ControlKeys::Drop;
+  std::function<Language()> language;
+};
+void InstallCharacterFilter(QLineEdit* box, EntryRules rules);
+
+// The edit menu of a number box at `globalPos`, as a classic edit control
+// offers it: Undo, Redo, Cut, Copy, Paste, Delete, Select All, enabled as
+// each can act. `paste` runs for Paste. Returns when the menu closes.
+void ShowEditMenu(QLineEdit* box, const QPoint& globalPos, Language language,
+                  const std::function<void()>& paste);
 
 // Discards every key press that reaches `widget` (the result boxes).
 void DiscardAllKeys(QWidget* widget);

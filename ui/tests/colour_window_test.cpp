@@ -18,11 +18,13 @@
 #include "ui/calc4band.h"
 #include "ui/calc5band.h"
 #include "ui/main_frms.h"
+#include "ui/tests/gui_test_support.h"
 #include "widgets/dis_rclick_combo.h"
 
 using namespace kalvane;
 
 Q_DECLARE_METATYPE(WindowKind)
+Q_DECLARE_METATYPE(kalvane::test::PasteRoute)
 
 namespace {
 
@@ -239,34 +241,77 @@ class ColourWindowTest : public QObject {
     QTest::newRow("5 letters refused")
         << five << "4k7" << QStringList{"4", "4", "47"} << QList<int>{3, 7, 0, 1, 0};
   }
-  // Pasted texts are read as typed ones: digits of the Persian and Arabic
-  // scripts as ASCII, then the same tests.
+  // Pasted texts are read as typed ones, by every route: characters no key
+  // could type are dropped, Persian and Arabic digits read as ASCII, the
+  // rest cut at the box's limit, and then the same tests.
   void pastedTexts_data() {
+    QTest::addColumn<test::PasteRoute>("route");
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("box");
     QTest::addColumn<QList<int>>("bands");
     const auto four = WindowKind::FourBand, five = WindowKind::FiveBand;
-    QTest::newRow("4 Persian digits") << four << "۴۷۰"
-                                      << "470" << QList<int>{3, 7, 3, 1};
-    QTest::newRow("4 Arabic-Indic decimal") << four << "٤٫٧"
-                                            << "4.7" << QList<int>{3, 7, 1, 1};
-    QTest::newRow("5 Persian decimal") << five << "۴۷٫۵"
-                                       << "47.5" << QList<int>{3, 7, 5, 1, 0};
-    QTest::newRow("5 ASCII") << five << "470"
-                             << "470" << QList<int>{3, 7, 0, 2, 0};
+    using R = test::PasteRoute;
+    for (auto [route, name] :
+         {std::pair{R::CtrlV, "Ctrl+V"}, std::pair{R::ShiftInsert, "Shift+Insert"},
+          std::pair{R::EditMenu, "menu"}}) {
+      const QByteArray tag(name);
+      QTest::newRow(tag + ": 4 Persian digits") << route << four << "۴۷۰"
+                                                << "470" << QList<int>{3, 7, 3, 1};
+      QTest::newRow(tag + ": 4 Arabic-Indic decimal") << route << four << "٤٫٧"
+                                                      << "4.7" << QList<int>{3, 7, 1, 1};
+      QTest::newRow(tag + ": 5 Persian decimal") << route << five << "۴۷٫۵"
+                                                 << "47.5" << QList<int>{3, 7, 5, 1, 0};
+      QTest::newRow(tag + ": 5 ASCII") << route << five << "470"
+                                       << "470" << QList<int>{3, 7, 0, 2, 0};
+      QTest::newRow(tag + ": 4 letters dropped") << route << four << "abc47"
+                                                 << "47" << QList<int>{3, 7, 2, 1};
+      QTest::newRow(tag + ": 5 direction marks dropped") << route << five << "\u200f47\u200b0"
+                                                         << "470" << QList<int>{3, 7, 0, 2, 0};
+      QTest::newRow(tag + ": 4 one megabyte cut at eight")
+          << route << four << "47" + QString(1 << 20, u'0') << "47000000" << QList<int>{3, 7, 8, 1};
+      QTest::newRow(tag + ": 4 nothing to paste") << route << four << ""
+                                                  << "" << QList<int>{0, 0, 1, 1};
+    }
   }
   void pastedTexts() {
+    QFETCH(test::PasteRoute, route);
     QFETCH(WindowKind, kind);
     QFETCH(QString, pasted);
     auto window = Open(kind);
     QLineEdit* box = Entry(*window);
-    box->setFocus();
     box->selectAll();
-    QApplication::clipboard()->setText(pasted);
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    box->del();
+    test::PasteBy(route, box, pasted);
     QTEST(box->text(), "box");
     QTEST(Positions(*window), "bands");
+  }
+
+  // Keys as a real X display sends them (Delete with U+007F, Backspace with
+  // "\b"): in the typed box both edit.
+  void typedBoxKeysCarryingTheirX11Texts_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("box");
+    QTest::newRow("Delete at the start") << "4 7 Home Del"
+                                         << "7";
+    QTest::newRow("Delete in the middle") << "4 7 0 Left Left Del"
+                                          << "40";
+    QTest::newRow("Backspace at the end") << "4 7 BS"
+                                          << "4";
+    QTest::newRow("keypad Delete") << "4 7 Home KpDel"
+                                   << "7";
+    QTest::newRow("select all and type over") << "4 7 ^A 1 5"
+                                              << "15";
+  }
+  void typedBoxKeysCarryingTheirX11Texts() {
+    auto window = Open(WindowKind::FourBand);
+    QLineEdit* box = Entry(*window);
+    box->setFocus();
+    box->selectAll();
+    box->del();
+    QFETCH(QString, keys);
+    test::PlayKeys(box, keys);
+    QTEST(box->text(), "box");
   }
 
   void typedSequences() {

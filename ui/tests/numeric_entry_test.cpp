@@ -12,8 +12,11 @@
 
 #include "ui/main_frms.h"
 #include "ui/numeric_entry.h"
+#include "ui/tests/gui_test_support.h"
 
 using namespace kalvane;
+
+Q_DECLARE_METATYPE(kalvane::test::PasteRoute)
 
 class NumericEntryTest : public QObject {
   Q_OBJECT
@@ -189,31 +192,137 @@ class NumericEntryTest : public QObject {
     QTEST(edit->text(), "expected");
   }
 
-  void backspaceAndShortcutsDoNothingDeleteRemoves() {
-    QLineEdit* box = Box(QStringLiteral("Vtdc"));
-    box->setFocus();
-    box->setText(QStringLiteral("12"));
-    box->end(false);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text(), QStringLiteral("12"));
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-    QCOMPARE(box->text(), QStringLiteral("12"));
-    QTest::keyClick(box, Qt::Key_Home);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QCOMPARE(box->text(), QStringLiteral("2"));
+  // Keys as a real X display sends them: Delete carries U+007F there,
+  // Backspace "\b", Return "\r". Keys that type nothing keep their effect.
+  void keysCarryingTheirX11Texts_data() {
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Delete at the start") << "Resis"
+                                         << "Vtdc"
+                                         << "1 2 Home Del"
+                                         << "2";
+    QTest::newRow("Delete in the middle") << "Resis"
+                                          << "LedCount"
+                                          << "1 2 3 Left Left Del"
+                                          << "13";
+    QTest::newRow("Delete at the end removes nothing") << "Resis"
+                                                       << "ALed"
+                                                       << "2 0 Del"
+                                                       << "20";
+    QTest::newRow("keypad Delete") << "Resis"
+                                   << "Vtdc"
+                                   << "1 2 Home KpDel"
+                                   << "2";
+    QTest::newRow("Delete a selection") << "Resis"
+                                        << "VLed"
+                                        << "2 . 2 Home S-End Del"
+                                        << "";
+    QTest::newRow("Backspace does nothing") << "Resis"
+                                            << "Vtdc"
+                                            << "1 2 BS"
+                                            << "12";
+    QTest::newRow("Return and Escape type nothing") << "Resis"
+                                                    << "VLed"
+                                                    << "2 Ret Esc"
+                                                    << "2";
+    QTest::newRow("clipboard shortcuts do nothing") << "Resis"
+                                                    << "ALed"
+                                                    << "2 0 Home S-End ^X ^V"
+                                                    << "20";
+    QTest::newRow("a point in the volt-mode resistor is deleted") << "Volt"
+                                                                  << "VLed"
+                                                                  << "4 7 . Left Del 0"
+                                                                  << "470";
+    QTest::newRow("a point in the amp-mode resistor is deleted") << "Amp"
+                                                                 << "ALed"
+                                                                 << "3 3 0 Home Del 1"
+                                                                 << "130";
+  }
+  void keysCarryingTheirX11Texts() {
+    QFETCH(QString, mode);
+    QTest::mouseClick(window_->findChild<QRadioButton*>(mode), Qt::LeftButton);
+    QFETCH(QString, box);
+    QLineEdit* edit = Box(box);
+    edit->setFocus();
+    edit->clear();
+    QFETCH(QString, keys);
+    test::PlayKeys(edit, keys);
+    QTEST(edit->text(), "expected");
   }
 
-  void aPointInTheVoltModeResistorStopsTypingUntilDeleted() {
-    QTest::mouseClick(window_->findChild<QRadioButton*>(QStringLiteral("Volt")), Qt::LeftButton);
-    QLineEdit* box = Box(QStringLiteral("VLed"));
-    QCOMPARE(Type(QStringLiteral("VLed"), QStringLiteral("47.")), QStringLiteral("47."));
-    QTest::keyClick(box, Qt::Key_1);
-    QCOMPARE(box->text(), QStringLiteral("47."));  // the limit is 1 now, and the text stays
-    QTest::keyClick(box, Qt::Key_Left);
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClick(box, Qt::Key_0);
-    QCOMPARE(box->text(), QStringLiteral("470"));
+  // Every route a box offers keeps its limit; the menu is the box's own.
+  void everyPasteRouteKeepsTheLimit_data() {
+    QTest::addColumn<test::PasteRoute>("route");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QString>("expected");
+    using R = test::PasteRoute;
+    for (auto [route, name] :
+         {std::pair{R::EditMenu, "menu"}, std::pair{R::ShiftInsert, "Shift+Insert"}}) {
+      const QByteArray tag(name);
+      QTest::newRow(tag + ": supply, three digits") << route << "Resis"
+                                                    << "Vtdc"
+                                                    << "4444444"
+                                                    << "444";
+      QTest::newRow(tag + ": supply, a pasted point opens no room") << route << "Resis"
+                                                                    << "Vtdc"
+                                                                    << "12.3456"
+                                                                    << "12.";
+      QTest::newRow(tag + ": count") << route << "Resis"
+                                     << "LedCount"
+                                     << "98765"
+                                     << "987";
+      QTest::newRow(tag + ": voltage") << route << "Resis"
+                                       << "VLed"
+                                       << "123456789"
+                                       << "123";
+      QTest::newRow(tag + ": volt-mode resistor") << route << "Volt"
+                                                  << "VLed"
+                                                  << "123456789"
+                                                  << "1234567";
+      QTest::newRow(tag + ": current") << route << "Resis"
+                                       << "ALed"
+                                       << "123456789"
+                                       << "12345";
+      QTest::newRow(tag + ": 1 MB") << route << "Resis"
+                                    << "Vtdc" << QString(1 << 20, u'7') << "777";
+    }
+    QTest::newRow("Ctrl+V is refused") << R::CtrlV << "Resis"
+                                       << "Vtdc"
+                                       << "45"
+                                       << "";
+  }
+  void everyPasteRouteKeepsTheLimit() {
+    QFETCH(test::PasteRoute, route);
+    QFETCH(QString, mode);
+    QTest::mouseClick(window_->findChild<QRadioButton*>(mode), Qt::LeftButton);
+    QFETCH(QString, box);
+    QFETCH(QString, clipboard);
+    QLineEdit* edit = Box(box);
+    edit->selectAll();
+    edit->del();
+    test::PasteBy(route, edit, clipboard);
+    QTEST(edit->text(), "expected");
+  }
+
+  void theEditMenuSpeaksTheInterfaceLanguage() {
+    QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      for (QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+          captions << action->text();
+      }
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, box->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box, &event);
+    QCOMPARE(captions.size(), 7);
+    QCOMPARE(captions[4], QStringLiteral("چسباندن"));
   }
 
   void pasteIsCleanedLimitedAndTheCaretKept_data() {

@@ -784,8 +784,9 @@ class StressTest : public QObject {
   void initTestCase() { g_testLogHandler = qInstallMessageHandler(DropPlatformNotices); }
   void cleanupTestCase() { qInstallMessageHandler(g_testLogHandler); }
 
-  // Found by the walk (seed 77): Qt's redo leaves the line edit in a state
-  // where the next key makes the text longer than its limit.
+  // Found by the walk (seed 77), when Qt's own paste still ran: its redo left
+  // the line edit in a state where the next key made the text longer than
+  // its limit. Pastes are the program's own now; the sequence stays.
   void redoPastTheLimitIsCutBack() {
     Calc4Band window(QStringLiteral("Persian"));
     window.show();
@@ -793,11 +794,11 @@ class StressTest : public QObject {
     const int limit = static_cast<int>(LayoutOf(WindowKind::FourBand).entryLengthLimit);
     QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(entry, '1');
-    QApplication::clipboard()->setText(QStringLiteral("+2.3456 "));
+    QApplication::clipboard()->setText(QStringLiteral(".2.3.4.5.6"));
     QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);  // cut to the limit
     QCOMPARE(entry->text().size(), limit);
     QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
-    QApplication::clipboard()->setText(QStringLiteral("E913457"));
+    QApplication::clipboard()->setText(QStringLiteral("9.1.3.4"));
     QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClick(entry, '0');
     QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
