@@ -252,7 +252,6 @@ SmdDecodeResult DecodeSmdCode(std::string_view code) {
   }
   if (std::count(upper.begin(), upper.end(), 'R') > 1)
     return SmdCodeError::MoreThanOneR;
-  const auto letter = std::find_if(upper.begin(), upper.end(), [](char c) { return IsLetter(c); });
   for (char c : upper) {
     if (IsLetter(c) && !EiaPower(c))
       return SmdCodeError::UnknownLetter;
@@ -272,11 +271,10 @@ SmdDecodeResult DecodeSmdCode(std::string_view code) {
         Reading(SmdCodeForm::Eia96, EiaValue(*mantissa, *EiaPower(upper[2])))};
   }
 
-  if (letter != upper.end()) {
+  if (const std::size_t point = upper.find('R'); point != std::string::npos) {
     // R notation: the digits around R are the integer part and the fraction.
     if (upper.size() < 3)
       return SmdCodeError::Malformed;
-    const std::size_t point = static_cast<std::size_t>(letter - upper.begin());
     const std::string digits = upper.substr(0, point) + upper.substr(point + 1);
     const int fractionDigits = static_cast<int>(upper.size() - point - 1);
     std::vector<SmdReading> readings{
