@@ -62,12 +62,20 @@ std::string RatingText(double power, const LedCalcWords& words) {
   return text;
 }
 
-void SetStandardCaptions(double r, const LedCalcWords& words, LedCalcResult& result) {
-  if (auto larger = FindLargerStandard(r)) {
-    result.largerText = StandardCaption(*larger, words.OhmLang, words.LargerLang);
-  }
-  if (auto smaller = FindSmallerStandard(r)) {
-    result.smallerText = StandardCaption(*smaller, words.OhmLang, words.SmallerLang);
+// Writes every text that depends on the standard series. The parallel
+// resistor mode offers the resistor to buy, the next standard value up;
+// above the table there is none, and the computed value is shown instead.
+void SetStandardTexts(double r, StandardSeries series, const LedCalcWords& words,
+                      LedCalcResult& result) {
+  StandardRows rows = StandardRowTexts(r, series, words);
+  result.largerText = std::move(rows.largerText);
+  result.smallerText = std::move(rows.smallerText);
+  result.standardLookupOhms = r;
+  if (result.resistorIsLargerStandard) {
+    auto larger = FindLargerStandard(r, series);
+    std::string shown = larger ? std::string(larger->text) : NumberToText(r);
+    result.diagramText = DiagramText(shown);
+    result.resisText = std::move(shown);
   }
 }
 
@@ -78,7 +86,7 @@ struct Inputs {
   double fourth;  // ALed: If (mA) or, in Amp mode, R (Ohm)
 };
 
-LedCalcResult SeriesResis(const Inputs& in, const LedCalcWords& words) {
+LedCalcResult SeriesResis(const Inputs& in, StandardSeries series, const LedCalcWords& words) {
   Steps s;
   const double vf = in.third, iF = in.fourth;
   double vt = s.rt(in.n * vf);
@@ -94,13 +102,13 @@ LedCalcResult SeriesResis(const Inputs& in, const LedCalcWords& words) {
   std::string rText = NumberToText(r);
   result.diagramText = DiagramText(rText);
   result.resisText = std::move(rText);
-  SetStandardCaptions(r, words, result);
+  SetStandardTexts(r, series, words, result);
   result.watText = NumberToText(light);
   result.ratingText = RatingText(power, words);
   return result;
 }
 
-LedCalcResult ParallelResis(const Inputs& in, const LedCalcWords& words) {
+LedCalcResult ParallelResis(const Inputs& in, StandardSeries series, const LedCalcWords& words) {
   Steps s;
   const double vf = in.third, iF = in.fourth;
   double vr = s.rt(in.vs - vf);
@@ -112,13 +120,8 @@ LedCalcResult ParallelResis(const Inputs& in, const LedCalcWords& words) {
     return ErrorWords(LedCalcOutcome::NoResult, words);
 
   LedCalcResult result;
-  // The panel offers the resistor to buy: the next standard value up. Above
-  // the table there is none, and the computed value is shown instead.
-  auto larger = FindLargerStandard(r);
-  std::string shown = larger ? std::string(larger->text) : NumberToText(r);
-  result.diagramText = DiagramText(shown);
-  result.resisText = std::move(shown);
-  SetStandardCaptions(r, words, result);
+  result.resistorIsLargerStandard = true;
+  SetStandardTexts(r, series, words, result);
   result.watText = NumberToText(light);
   result.ratingText = RatingText(power, words);
   return result;
@@ -216,7 +219,7 @@ LedCalcWords LedCalcWordsOf(const LanguageWords& words) {
 LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vtdcText, std::string_view ledCountText,
                                   std::string_view vLedText, std::string_view aLedText,
-                                  const LedCalcWords& words) {
+                                  const LedCalcWords& words, StandardSeries series) {
   for (std::string_view text : {vtdcText, ledCountText, vLedText, aLedText}) {
     if (!IsValidLedInput(text))
       return Invalid();
@@ -224,16 +227,32 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
 
   const Inputs in{TextToNumber(vtdcText), TextToNumber(ledCountText), TextToNumber(vLedText),
                   TextToNumber(aLedText)};
-  const bool series = arrangement == LedArrangement::Series;
+  const bool inSeries = arrangement == LedArrangement::Series;
   switch (mode) {
     case LedCalcMode::Resis:
-      return series ? SeriesResis(in, words) : ParallelResis(in, words);
+      return inSeries ? SeriesResis(in, series, words) : ParallelResis(in, series, words);
     case LedCalcMode::Volt:
-      return series ? SeriesVolt(in, vLedText, words) : ParallelVolt(in, vLedText, words);
+      return inSeries ? SeriesVolt(in, vLedText, words) : ParallelVolt(in, vLedText, words);
     case LedCalcMode::Amp:
-      return series ? SeriesAmp(in, aLedText, words) : ParallelAmp(in, aLedText, words);
+      return inSeries ? SeriesAmp(in, aLedText, words) : ParallelAmp(in, aLedText, words);
   }
   return Invalid();
+}
+
+StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWords& words) {
+  StandardRows rows;
+  if (auto larger = FindLargerStandard(r, series))
+    rows.largerText = StandardCaption(*larger, words.OhmLang, words.LargerLang);
+  if (auto smaller = FindSmallerStandard(r, series))
+    rows.smallerText = StandardCaption(*smaller, words.OhmLang, words.SmallerLang);
+  return rows;
+}
+
+LedCalcResult WithStandardSeries(LedCalcResult result, StandardSeries series,
+                                 const LedCalcWords& words) {
+  if (result.standardLookupOhms)
+    SetStandardTexts(*result.standardLookupOhms, series, words, result);
+  return result;
 }
 
 }  // namespace kalvane

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/language_words.h"
+#include "core/standard_values.h"
 
 namespace kalvane {
 
@@ -46,6 +47,12 @@ enum class LedCalcOutcome {
 // field keeps what it shows. BelowLimit and NoResult put ProgError2 into the
 // solved value, light and rating fields and leave the others absent;
 // InvalidInput carries no text at all.
+//
+// The texts that depend on the standard series are those of the two rows
+// and, in the parallel resistor mode, the solved value and the diagram
+// label, which show the resistor to buy (the larger row's entry). The last
+// two members let the panel rebuild them for another series without
+// calculating again (WithStandardSeries).
 struct LedCalcResult {
   LedCalcOutcome outcome = LedCalcOutcome::Done;
   std::optional<std::string> resisText;    // solved value, box ResisSH
@@ -54,6 +61,14 @@ struct LedCalcResult {
   std::optional<std::string> largerText;   // nearest larger standard value, ResisPishLarg
   std::optional<std::string> smallerText;  // nearest smaller standard value, ResisPishSmall
   std::optional<std::string> diagramText;  // resistor label of the diagram, Label15
+  // The resistor the rows were looked up from; absent when no rows were
+  // computed (the voltage and current modes, and every outcome but Done).
+  std::optional<double> standardLookupOhms;
+  // The solved value and the diagram label show the larger row's entry, or
+  // the computed resistor above the table (the parallel resistor mode).
+  bool resistorIsLargerStandard = false;
+
+  friend bool operator==(const LedCalcResult&, const LedCalcResult&) = default;
 };
 
 // The input check the calculation starts with: a box text is usable when it
@@ -64,9 +79,28 @@ bool IsValidLedInput(std::string_view text);
 // Every intermediate value is rounded to 15 significant digits through its
 // text before the next step uses it, so results match the designed examples
 // digit for digit.
+// The standard rows are looked up in `series`.
 LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vtdcText, std::string_view ledCountText,
                                   std::string_view vLedText, std::string_view aLedText,
-                                  const LedCalcWords& words);
+                                  const LedCalcWords& words,
+                                  StandardSeries series = StandardSeries::E24);
+
+// The two standard-value rows for a resistor r, exactly as the calculation
+// writes them: "<entry> <OhmLang>  <LargerLang>" for the nearest larger entry
+// of `series` and the same with SmallerLang for the nearest smaller one,
+// each absent when the series has no entry on that side of r.
+struct StandardRows {
+  std::optional<std::string> largerText;
+  std::optional<std::string> smallerText;
+};
+StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWords& words);
+
+// `result` with every text that depends on the standard series rebuilt for
+// `series` from its standardLookupOhms, as CalculateLedCircuit with that
+// series would have written it; nothing else changes. A result without
+// standardLookupOhms comes back unchanged.
+LedCalcResult WithStandardSeries(LedCalcResult result, StandardSeries series,
+                                 const LedCalcWords& words);
 
 }  // namespace kalvane

@@ -1,8 +1,10 @@
 // Fuzz target for the LED calculation. The input holds the four box texts
 // (supply, count, third and fourth box) separated by newlines; each input is
-// calculated in both arrangements, all three modes and both languages. The
-// outcome must agree with the texts the result holds, every number written
-// must have the program's shape, and nothing may read as infinite.
+// calculated in both arrangements, all three modes, both languages and every
+// standard series. The outcome must agree with the texts the result holds,
+// every number written must have the program's shape, nothing may read as
+// infinite, and switching an E24 result to another series must give what a
+// calculation in that series gives.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -53,17 +55,17 @@ bool HoldsNonFiniteWord(std::string_view text) {
 
 // A standard-value caption: "<table text> <ohm word>  <tag>". Gives the
 // entry's value in Ohm, or none when the caption has another shape.
-std::optional<double> CaptionValue(std::string_view caption, std::string_view ohmWord,
-                                   std::string_view tag) {
-  for (const StandardValue& entry : StandardValueTable()) {
+std::optional<double> CaptionValue(std::string_view caption, StandardSeries series,
+                                   std::string_view ohmWord, std::string_view tag) {
+  for (const StandardValue& entry : StandardSeriesTable(series)) {
     if (caption == StandardCaption(entry, ohmWord, tag))
       return entry.ohms;
   }
   return std::nullopt;
 }
 
-bool IsTableText(std::string_view text) {
-  for (const StandardValue& entry : StandardValueTable()) {
+bool IsTableText(std::string_view text, StandardSeries series) {
+  for (const StandardValue& entry : StandardSeriesTable(series)) {
     if (entry.text == text)
       return true;
   }
@@ -79,11 +81,14 @@ bool IsRatingText(std::string_view text, std::string_view wattWord) {
 }
 
 LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
-                        const std::array<std::string_view, 4>& boxes,
-                        const LanguageWords& language) {
+                        const std::array<std::string_view, 4>& boxes, const LanguageWords& language,
+                        StandardSeries series) {
   const LedCalcWords words = LedCalcWordsOf(language);
   const LedCalcResult r =
+      CalculateLedCircuit(arrangement, mode, boxes[0], boxes[1], boxes[2], boxes[3], words, series);
+  const LedCalcResult e24 =
       CalculateLedCircuit(arrangement, mode, boxes[0], boxes[1], boxes[2], boxes[3], words);
+  FUZZ_CHECK(WithStandardSeries(e24, series, words) == r, boxes[0], SeriesName(series));
   const std::optional<std::string>* texts[] = {&r.resisText,  &r.watText,     &r.ratingText,
                                                &r.largerText, &r.smallerText, &r.diagramText};
   for (const auto* text : texts) {
@@ -122,7 +127,7 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
       arrangement == LedArrangement::Parallel && mode == LedCalcMode::Resis;
   // The parallel resistor field shows the next table entry up as stored
   // ("1.0"), or the computed value above the table.
-  if (!parallelResistor || !IsTableText(*r.resisText)) {
+  if (!parallelResistor || !IsTableText(*r.resisText, series)) {
     FUZZ_CHECK(WrittenNumberFault(*r.resisText).empty(), *r.resisText,
                WrittenNumberFault(*r.resisText));
   }
@@ -147,11 +152,11 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
   }
   std::optional<double> larger, smaller;
   if (r.largerText) {
-    larger = CaptionValue(*r.largerText, words.OhmLang, words.LargerLang);
+    larger = CaptionValue(*r.largerText, series, words.OhmLang, words.LargerLang);
     FUZZ_CHECK(larger.has_value(), *r.largerText, "not a standard-value caption");
   }
   if (r.smallerText) {
-    smaller = CaptionValue(*r.smallerText, words.OhmLang, words.SmallerLang);
+    smaller = CaptionValue(*r.smallerText, series, words.OhmLang, words.SmallerLang);
     FUZZ_CHECK(smaller.has_value(), *r.smallerText, "not a standard-value caption");
   }
   if (larger && smaller)
@@ -168,7 +173,7 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
   } else {
     // The field shows the larger caption's entry; without one, R is above
     // the table.
-    FUZZ_CHECK(r.largerText.has_value() == IsTableText(*r.resisText), *r.resisText,
+    FUZZ_CHECK(r.largerText.has_value() == IsTableText(*r.resisText, series), *r.resisText,
                Or(r.largerText));
     if (larger)
       FUZZ_CHECK(solved == *larger, *r.resisText, *r.largerText);
@@ -186,9 +191,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto boxes = fuzz::SplitBoxes(std::string_view(reinterpret_cast<const char*>(data), size));
   for (LedArrangement arrangement : {LedArrangement::Series, LedArrangement::Parallel}) {
     for (LedCalcMode mode : {LedCalcMode::Resis, LedCalcMode::Volt, LedCalcMode::Amp}) {
-      const LedCalcOutcome persian = fuzz::CheckOne(arrangement, mode, boxes, kPersianWords);
-      const LedCalcOutcome english = fuzz::CheckOne(arrangement, mode, boxes, kEnglishWords);
-      FUZZ_CHECK(persian == english, boxes[0], "the outcome depends on the language");
+      for (StandardSeries series : kStandardSeries) {
+        const LedCalcOutcome persian =
+            fuzz::CheckOne(arrangement, mode, boxes, kPersianWords, series);
+        const LedCalcOutcome english =
+            fuzz::CheckOne(arrangement, mode, boxes, kEnglishWords, series);
+        FUZZ_CHECK(persian == english, boxes[0], "the outcome depends on the language");
+      }
     }
   }
   return 0;

@@ -192,6 +192,78 @@ INSTANTIATE_TEST_SUITE_P(
                                nullptr, "R : 1 Ohm", true}),
     RowName());
 
+// The chosen series gives the rows and, in parallel, the resistor to buy.
+struct SeriesRow {
+  const char* name;
+  Arr arrangement;
+  const char* vtdc;
+  const char* ledCount;
+  const char* vLed;
+  const char* aLed;
+  StandardSeries series;
+  const char* resis;
+  const char* larger;
+  const char* smaller;
+};
+
+void PrintTo(const SeriesRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
+class LedSeriesTest : public testing::TestWithParam<SeriesRow> {};
+TEST_P(LedSeriesTest, LooksUpTheRowsInTheChosenSeries) {
+  const SeriesRow& row = GetParam();
+  LedCalcResult r = CalculateLedCircuit(row.arrangement, Mode::Resis, row.vtdc, row.ledCount,
+                                        row.vLed, row.aLed, kEnglish, row.series);
+  EXPECT_EQ(r.outcome, Outcome::Done);
+  ExpectText(r.resisText, row.resis, "resisText");
+  ExpectText(r.largerText, row.larger, "largerText");
+  ExpectText(r.smallerText, row.smaller, "smallerText");
+  ExpectText(r.diagramText, ("R : " + std::string(row.resis) + " Ohm").c_str(), "diagramText");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Series, LedSeriesTest,
+    testing::Values(SeriesRow{"E96Series", Arr::Series, "12", "5", "2.2", "20", StandardSeries::E96,
+                              "50", "51.1 Ohm  (Larger)", "49.9 Ohm  (Smaller)"},
+                    SeriesRow{"E12ExactEntry", Arr::Series, "10", "1", "0.6", "200",
+                              StandardSeries::E12, "47", "47 Ohm  (Larger)", "47 Ohm  (Smaller)"},
+                    SeriesRow{"E96BelowTable", Arr::Series, "3", "1", "2.9", "200",
+                              StandardSeries::E96, "0.5", "1.00 Ohm  (Larger)", nullptr},
+                    SeriesRow{"E192AboveTable", Arr::Series, "100", "5", "2.2", "0.001",
+                              StandardSeries::E192, "89000000", nullptr, "10000000 Ohm  (Smaller)"},
+                    SeriesRow{"E192ParallelBuysLarger", Arr::Parallel, "12", "5", "2.2", "20",
+                              StandardSeries::E192, "98.8", "98.8 Ohm  (Larger)",
+                              "97.6 Ohm  (Smaller)"},
+                    SeriesRow{"E6ParallelAboveTable", Arr::Parallel, "100", "1", "2", "0.001",
+                              StandardSeries::E6, "98000000", nullptr, "10000000 Ohm  (Smaller)"}),
+    RowName());
+
+// Switching the series after a calculation rebuilds exactly what a new
+// calculation in that series would show, and nothing else.
+TEST(WithStandardSeries, MatchesACalculationInTheNewSeries) {
+  const char* inputs[][4] = {{"12", "5", "2.2", "20"},   {"3", "1", "2.9", "200"},
+                             {"100", "1", "2", "0.001"}, {"12", "5", "50", "20"},
+                             {"12", "5", "2.2", "0"},    {"12", "", "2.2", "20"}};
+  for (const auto& in : inputs) {
+    for (Arr arr : {Arr::Series, Arr::Parallel}) {
+      for (Mode mode : {Mode::Resis, Mode::Volt, Mode::Amp}) {
+        for (const LedCalcWords* words : {&kEnglish, &kPersian}) {
+          const LedCalcResult e24 =
+              CalculateLedCircuit(arr, mode, in[0], in[1], in[2], in[3], *words);
+          EXPECT_EQ(e24.standardLookupOhms.has_value(),
+                    mode == Mode::Resis && e24.outcome == Outcome::Done);
+          for (StandardSeries series : kStandardSeries) {
+            SCOPED_TRACE(std::string(in[0]) + " " + std::string(SeriesName(series)));
+            EXPECT_EQ(WithStandardSeries(e24, series, *words),
+                      CalculateLedCircuit(arr, mode, in[0], in[1], in[2], in[3], *words, series));
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(LedCalcWordsOf, TakesTheFiveResultWords) {
   LedCalcWords w = LedCalcWordsOf(kPersianWords);
   EXPECT_EQ(w.WatLang, "وات");
