@@ -35,10 +35,9 @@
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
 #include "core/colour_tables.h"
-#include "ui/calc4band.h"
-#include "ui/calc5band.h"
+#include "ui/colour_code_window.h"
 #include "ui/look.h"
-#include "ui/main_frms.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -110,7 +109,7 @@ void ShowAndSettle(QWidget& window) {
 // Every step of the worked sequences, typed key by key into an emptied box
 // with 1 Ohm selected, repeated; the steps of one round follow each other as
 // a user types them.
-Steps TypeWorkedSequences(ColourWindow& window, const std::vector<const char*>& sequences) {
+Steps TypeWorkedSequences(ColourCodeWindow& window, const std::vector<const char*>& sequences) {
   auto* box = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
   Steps steps;
   for (int round = 0; round < kRepetitions; ++round) {
@@ -129,17 +128,17 @@ Steps TypeWorkedSequences(ColourWindow& window, const std::vector<const char*>& 
 }
 
 int RunActions() {
-  MainFrms main;
+  MainWindow main;
   ShowAndSettle(main);
 
   {
-    ColourWindow& four = main.Calc4BandInstance();
+    ColourCodeWindow& four = main.FourBandWindow();
     ShowAndSettle(four);
     PrintWorst("Key in ResisEnter, 4-band, worst step",
                TypeWorkedSequences(four, {"4", "47", "470", "47000000", "475", "4.7", "0.47"}),
                kKeyLimitMs);
     four.close();
-    ColourWindow& five = main.Calc5BandInstance();
+    ColourCodeWindow& five = main.FiveBandWindow();
     ShowAndSettle(five);
     PrintWorst("Key in ResisEnter, 5-band, worst step",
                TypeWorkedSequences(five, {"4", "47", "470", "4705", "4.75", "47.5"}), kKeyLimitMs);
@@ -174,11 +173,11 @@ int RunActions() {
   {
     Steps steps;
     for (int round = 0; round < kRepetitions; ++round) {
-      MainFrms fresh;
+      MainWindow fresh;
       ShowAndSettle(fresh);
-      steps.Add("first, to English", Time([&] { fresh.EnAction()->trigger(); }));
-      steps.Add("back to Persian", Time([&] { fresh.PerAction()->trigger(); }));
-      steps.Add("later, to English", Time([&] { fresh.EnAction()->trigger(); }));
+      steps.Add("first, to English", Time([&] { fresh.EnglishAction()->trigger(); }));
+      steps.Add("back to Persian", Time([&] { fresh.PersianAction()->trigger(); }));
+      steps.Add("later, to English", Time([&] { fresh.EnglishAction()->trigger(); }));
     }
     PrintWorst("Language switch, warm process, worst", steps, kSwitchLimitMs);
   }
@@ -187,8 +186,8 @@ int RunActions() {
 
 // Runs `open` once the main window has been shown and painted, and prints
 // the time from that call until the window it opens has been painted.
-int RunFirstOpen(const std::function<void(MainFrms&)>& open) {
-  MainFrms main;
+int RunFirstOpen(const std::function<void(MainWindow&)>& open) {
+  MainWindow main;
   std::int64_t start = 0;
   bool mainPainted = false;
   FirstPaintWatch watch([](QWidget* window) { return window->isVisible(); },
@@ -212,7 +211,7 @@ int RunFirstOpen(const std::function<void(MainFrms&)>& open) {
 }
 
 int RunFirstSwitch() {
-  MainFrms main;
+  MainWindow main;
   ShowAndSettle(main);
   const Timing timing = Time([&] { main.EnAction()->trigger(); });
   std::printf("MEASURE ns=%lld painted_ns=%lld\n", static_cast<long long>(timing.settledMs * 1e6),
@@ -240,13 +239,13 @@ int main(int argc, char** argv) {
   if (argc == 3 && std::strcmp(argv[1], "first-open") == 0) {
     const std::string what = argv[2];
     if (what == "EmptyDialog") {
-      return RunFirstOpen([](MainFrms& main) {
+      return RunFirstOpen([](MainWindow& main) {
         QDialog dialog(&main);
         dialog.exec();
       });
     }
     if (what == "SelectorsDialog") {
-      return RunFirstOpen([](MainFrms& main) {
+      return RunFirstOpen([](MainWindow& main) {
         QDialog dialog(&main);
         const ColourWindowLayout& layout = LayoutOf(WindowKind::FourBand);
         for (int band = 0; band < layout.bandCount; ++band) {
@@ -268,7 +267,7 @@ int main(int argc, char** argv) {
     for (const char* name : {"Res4Col", "Res5Col", "About"}) {
       if (what == name) {
         return RunFirstOpen(
-            [name](MainFrms& main) { main.findChild<QAction*>(QLatin1String(name))->trigger(); });
+            [name](MainWindow& main) { main.findChild<QAction*>(QLatin1String(name))->trigger(); });
       }
     }
   }

@@ -20,9 +20,9 @@ QString Text(std::string_view text) {
 }
 
 std::string_view PersianCaption(std::string_view name) {
-  for (const kalvane::Caption& caption : kalvane::kMainWindowCaptions) {
-    if (caption.name == name)
-      return caption.persian;
+  for (const kalvane::Caption* caption : kalvane::kMainWindowCaptions) {
+    if (caption->name == name)
+      return caption->persian;
   }
   return name;
 }
@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   language->addAction(Text(PersianCaption("En")));
   window.menuBar()->addMenu(Text(PersianCaption("Help")))->addAction(Text(PersianCaption("About")));
 
-  auto* frame = new QGroupBox(Text(kalvane::kFrame1SeriesCaption.persian));
+  auto* frame = new QGroupBox(Text(kalvane::kInputFrameSeries.persian));
   QFont bold = font;
   bold.setBold(true);
   frame->setFont(bold);

@@ -18,7 +18,7 @@ ColourWindowModel::ColourWindowModel(WindowKind kind)
     : kind_(kind), layout_(&LayoutOf(kind)), state_(kind), text_(kInitialEntryText) {
   persian_.fill(kNoSelection);
   english_.fill(kNoSelection);
-  caret_ = text_.size();
+  caret_ = CharacterCount(text_);
   // The first setting runs the first band's handler, which finds nothing
   // computed yet and applies every default, nested, before it computes; the
   // later settings find their positions already in place.
@@ -30,29 +30,62 @@ ColourWindowModel::ColourWindowModel(WindowKind kind)
   }
 }
 
-void ColourWindowModel::Type(char c) {
-  if (text_.size() >= layout_->entryLengthLimit)
+std::optional<std::string> ColourWindowModel::KeyInsertion(std::string_view keyText,
+                                                           std::size_t selected) const {
+  std::optional<std::string> ascii = TypedInsertion(keyText, kAllowed);
+  if (!ascii || CharacterCount(text_) - std::min(selected, CharacterCount(text_)) + ascii->size() >
+                    LengthLimit())
+    return std::nullopt;
+  return ascii;
+}
+
+std::string ColourWindowModel::PasteInsertion(std::string_view clipboard,
+                                              std::size_t selected) const {
+  std::string kept = KeepOnly(ToAsciiNumberText(clipboard), kAllowed);
+  const std::size_t length = CharacterCount(text_) - std::min(selected, CharacterCount(text_));
+  kept.resize(std::min(kept.size(), LengthLimit() - std::min(length, LengthLimit())));
+  return kept;
+}
+
+void ColourWindowModel::EditEntry(std::string_view text, std::size_t caret) {
+  std::string ascii = ToAsciiNumberText(text);
+  ascii.resize(ByteOffsetOf(ascii, LengthLimit()));
+  const std::size_t newCaret = std::min(caret, CharacterCount(ascii));
+  if (ascii == text_) {
+    caret_ = newCaret;
     return;
-  text_.insert(caret_, 1, c);
-  ++caret_;
+  }
+  text_ = std::move(ascii);
+  caret_ = newCaret;
   OnEntryChanged();
+}
+
+void ColourWindowModel::Type(char c) {
+  const std::optional<std::string> typed = KeyInsertion(std::string_view(&c, 1), 0);
+  if (!typed)
+    return;
+  std::string text = text_;
+  text.insert(ByteOffsetOf(text, caret_), *typed);
+  EditEntry(text, caret_ + typed->size());
 }
 
 void ColourWindowModel::Backspace() {
   if (caret_ == 0)
     return;
-  --caret_;
-  text_.erase(caret_, 1);
-  OnEntryChanged();
+  std::string text = text_;
+  const std::size_t from = ByteOffsetOf(text, caret_ - 1);
+  text.erase(from, ByteOffsetOf(text, caret_) - from);
+  EditEntry(text, caret_ - 1);
 }
 
 void ColourWindowModel::MoveCaret(std::size_t position) {
-  caret_ = std::min(position, text_.size());
+  caret_ = std::min(position, CharacterCount(text_));
 }
 
 void ColourWindowModel::SetText(std::string_view text) {
-  WriteEntry(text);
-  caret_ = text_.size();
+  const std::string kept = PasteInsertion(text, CharacterCount(text_));
+  EditEntry(kept, CharacterCount(kept));
+  caret_ = CharacterCount(text_);
 }
 
 void ColourWindowModel::SelectPersian(int band, int position) {
@@ -66,7 +99,7 @@ void ColourWindowModel::SelectEnglish(int band, int position) {
 void ColourWindowModel::ReplaceEntryText(const std::string& text, bool caretToEnd) {
   WriteEntry(text);
   if (caretToEnd)
-    caret_ = text_.size();
+    caret_ = CharacterCount(text_);
 }
 
 void ColourWindowModel::SelectBand(int band, int position) {
@@ -89,15 +122,15 @@ void ColourWindowModel::SetEnglish(int band, int position) {
   OnEnglishChanged(band);
 }
 
-// As a line edit does: the text is cut to the length limit, a text equal to
-// the old one is no change, and the caret goes to the end before the change
-// handling runs.
+// A text the program writes, as a line edit takes it: cut to the length
+// limit, a text equal to the old one is no change, and the caret goes to
+// the end before the change handling runs.
 void ColourWindowModel::WriteEntry(std::string_view text) {
-  std::string_view kept = text.substr(0, layout_->entryLengthLimit);
+  std::string_view kept = text.substr(0, ByteOffsetOf(text, LengthLimit()));
   if (kept == text_)
     return;
   text_.assign(kept);
-  caret_ = text_.size();
+  caret_ = CharacterCount(text_);
   OnEntryChanged();
 }
 
@@ -151,7 +184,7 @@ void ColourWindowModel::OnValueBandChanged() {
   state_.SetBandValueText(value->text);
   if (layout_->writesValueToEntry) {
     WriteEntry(value->text);
-    caret_ = text_.size();
+    caret_ = CharacterCount(text_);
     // The box's change handling has run; the captions show the bands as they
     // stand now, whatever it did.
     if (std::optional<BandValue> now = DecodeBands(kind_, persian_))

@@ -1,17 +1,20 @@
-// A plain model of one colour-code window, without painting: the band
-// positions of both selector sets, the typed-resistance box with its caret,
-// the resistance and tolerance captions, and the handlers that tie them
-// together, nesting exactly as toolkit signals do. It drives the real
-// ApplyTypedValue, so tests, fuzzers and benchmarks can type into a window
-// key by key. It does not draw and knows nothing of languages being shown.
+// One colour-code window as plain state: the band positions of both
+// selector sets, the typed-resistance box with its caret and its entry
+// rules, the resistance and tolerance captions, and the handlers that tie
+// them together, nesting exactly as toolkit signals do. The window shows
+// this state and forwards every pick and edit here; tests, fuzzers and
+// benchmarks drive the same machine key by key. It does not draw and knows
+// nothing of the language being shown.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/colour_bands.h"
 #include "core/colour_tables.h"
+#include "core/entry_rules.h"
 #include "core/typed_value.h"
 
 namespace kalvane {
@@ -26,14 +29,31 @@ class ColourWindowModel final : private TypedValueHost {
   // positions in the Persian selectors, then in the English ones.
   explicit ColourWindowModel(WindowKind kind);
 
-  // A keystroke: inserts `c` at the caret unless the box is at its length
-  // limit. Any byte is accepted; the box counts bytes as characters.
+  // The characters a key may type into the box, and how many it holds.
+  static constexpr std::string_view kAllowed = kDecimalSet;
+  std::size_t LengthLimit() const { return layout_->entryLengthLimit; }
+
+  // What a key's text types over a selection of `selected` characters: its
+  // Persian and Arabic digits as ASCII, or none when the key is refused (a
+  // character outside the set, or no room left in the box).
+  std::optional<std::string> KeyInsertion(std::string_view keyText, std::size_t selected) const;
+  // What a paste of `clipboard` over `selected` characters inserts: only
+  // the characters a key could type, as ASCII, as many as there is room for.
+  std::string PasteInsertion(std::string_view clipboard, std::size_t selected) const;
+
+  // The box's text after the user edited it (typing, deleting, undo, a
+  // paste), with the caret counted in characters. Persian and Arabic
+  // digits read as ASCII and a text past the limit is cut back; then the
+  // change handling runs if the text changed.
+  void EditEntry(std::string_view text, std::size_t caret);
+
+  // A keystroke at the caret: `c` as KeyInsertion lets it in.
   void Type(char c);
   // Deletes the character before the caret, if any.
   void Backspace();
   // Puts the caret before character `position` (clamped to the text).
   void MoveCaret(std::size_t position);
-  // A paste over the whole text: cut to the length limit, caret at the end.
+  // A paste over the whole text, by PasteInsertion's rule; caret at the end.
   void SetText(std::string_view text);
 
   // The user picks a position in a band's Persian or English selector.
@@ -43,6 +63,7 @@ class ColourWindowModel final : private TypedValueHost {
 
   WindowKind Kind() const { return kind_; }
   const std::string& Text() const { return text_; }
+  // Counted in characters from the start of the text.
   std::size_t Caret() const { return caret_; }
   const BandPositions& Positions() const { return persian_; }
   const BandPositions& EnglishPositions() const { return english_; }

@@ -1,18 +1,22 @@
-// The language state the main window owns: the language code and the six
-// words that calculation results and the invalid-input message are built
-// from, in Persian and in English. Plain data, no behaviour.
+// The interface language and the six words that calculation results and
+// the invalid-input message are built from, in Persian and in English.
+// Plain data, no behaviour; which captions a window shows is i18n's.
 #pragma once
 
 #include <string_view>
 
 namespace kalvane {
 
-// Values of the main window's ProgLang field, compared exactly.
-inline constexpr std::string_view kPersian = "Persian";
-inline constexpr std::string_view kEnglish = "English";
+// The language of the whole interface: Persian at every start.
+enum class Language { Persian, English };
+
+// The language state's name for a language, "Persian" or "English".
+constexpr std::string_view ProgLangText(Language language) {
+  return language == Language::Persian ? "Persian" : "English";
+}
 
 struct LanguageWords {
-  std::string_view ProgLang;
+  Language language;
   std::string_view WatLang;      // unit word after a power rating
   std::string_view ProgError;    // text of the invalid-input message box
   std::string_view ProgError2;   // error word written into result fields
@@ -25,7 +29,7 @@ struct LanguageWords {
 // clang-format off
 // Persian texts use the Arabic yeh (U+064A) and the keheh (U+06A9).
 inline constexpr LanguageWords kPersianWords = {
-    kPersian,
+    Language::Persian,
     "وات",
     "!مقادير وارد شده اشباه ميباشد",
     "خطا",
@@ -35,7 +39,7 @@ inline constexpr LanguageWords kPersianWords = {
 };
 
 inline constexpr LanguageWords kEnglishWords = {
-    kEnglish,
+    Language::English,
     "W",
     "The entered value is invalid!",
     "Error",
@@ -44,5 +48,9 @@ inline constexpr LanguageWords kEnglishWords = {
     "(Smaller)",
 };
 // clang-format on
+
+constexpr const LanguageWords& WordsOf(Language language) {
+  return language == Language::Persian ? kPersianWords : kEnglishWords;
+}
 
 }  // namespace kalvane

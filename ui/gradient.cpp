@@ -12,15 +12,15 @@ long RoundHalfEven(double x) {
 
 }  // namespace
 
-void MakeGradient(GradientCanvas& CControl, std::uint32_t nFirstColor, std::uint32_t nSecondColor,
-                  std::uint8_t nDirection) {
-  CControl.SetAutoRedraw(true);
-  const Colour first{nFirstColor & 0xFFFFFFu};
-  const Colour second{nSecondColor & 0xFFFFFFu};
+void MakeGradient(GradientCanvas& canvas, std::uint32_t firstColour, std::uint32_t secondColour,
+                  std::uint8_t direction) {
+  canvas.SetAutoRedraw(true);
+  const Colour first{firstColour & 0xFFFFFFu};
+  const Colour second{secondColour & 0xFFFFFFu};
   const int r1 = first.Red(), g1 = first.Green(), b1 = first.Blue();
   const int r2 = second.Red(), g2 = second.Green(), b2 = second.Blue();
 
-  const double s = nDirection == 0 ? CControl.ScaleHeight() : CControl.ScaleWidth();
+  const double s = direction == 0 ? canvas.ScaleHeight() : canvas.ScaleWidth();
   if (!(s > 0) || !std::isfinite(s))
     return;  // the step division has no result
 
@@ -41,10 +41,10 @@ void MakeGradient(GradientCanvas& CControl, std::uint32_t nFirstColor, std::uint
         Rgb(static_cast<int>(RoundHalfEven(r1 + rStep * at)),
             static_cast<int>(RoundHalfEven(g1 + gStep * at)),
             static_cast<int>(RoundHalfEven(b1 + static_cast<double>(bStep) * at)));
-    if (nDirection == 0) {
-      CControl.Line(0, at, CControl.ScaleWidth(), at, colour);
+    if (direction == 0) {
+      canvas.Line(0, at, canvas.ScaleWidth(), at, colour);
     } else {
-      CControl.Line(at, 0, at, CControl.ScaleHeight(), colour);
+      canvas.Line(at, 0, at, canvas.ScaleHeight(), colour);
     }
   }
 }

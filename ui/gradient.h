@@ -20,12 +20,12 @@ class GradientCanvas {
   virtual void Line(double x1, double y1, double x2, double y2, Colour colour) = 0;
 };
 
-// Paints from nFirstColor to nSecondColor (0x00BBGGRR): top to bottom when
-// nDirection is 0, left to right for any other value. One line per unit
+// Paints from firstColour to secondColour (0x00BBGGRR): top to bottom when
+// direction is 0, left to right for any other value. One line per unit
 // from 0 to S inclusive (S the height or width, rounded half to even); the
 // first line has exactly the first colour and the last exactly the second.
 // A canvas of zero extent has no step size: nothing is painted.
-void MakeGradient(GradientCanvas& CControl, std::uint32_t nFirstColor, std::uint32_t nSecondColor,
-                  std::uint8_t nDirection);
+void MakeGradient(GradientCanvas& canvas, std::uint32_t firstColour, std::uint32_t secondColour,
+                  std::uint8_t direction);
 
 }  // namespace kalvane

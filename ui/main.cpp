@@ -3,12 +3,12 @@
 #include <QApplication>
 
 #include "ui/look.h"
-#include "ui/main_frms.h"
+#include "ui/main_window.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kalvane::ApplyApplicationLook(app);
-  kalvane::MainFrms mainWindow;
+  kalvane::MainWindow mainWindow;
   mainWindow.show();
   return app.exec();
 }

@@ -12,11 +12,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "ui/aa.h"
-#include "ui/calc4band.h"
-#include "ui/calc5band.h"
+#include "ui/about_window.h"
+#include "ui/colour_code_window.h"
 #include "ui/look.h"
-#include "ui/main_frms.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -55,20 +54,20 @@ int main(int argc, char** argv) {
   bool ok = true;
   for (const char* language : {"fa", "en"}) {
     const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(language));
-    kalvane::MainFrms main;
+    kalvane::MainWindow main;
     if (QLatin1String(language) == QLatin1String("en"))
-      main.En_Click();
-    main.Calc_Click();
+      main.OnSwitchToEnglish();
+    main.OnCalculate();
     ok &= Save(main, out.filePath(QStringLiteral("main") + suffix));
 
-    kalvane::Calc4Band& four = main.Calc4BandInstance();
+    kalvane::ColourCodeWindow& four = main.FourBandWindow();
     TypeResistance(four, QStringLiteral("4700"));
     ok &= Save(four, out.filePath(QStringLiteral("calc4band") + suffix));
-    kalvane::Calc5Band& five = main.Calc5BandInstance();
+    kalvane::ColourCodeWindow& five = main.FiveBandWindow();
     TypeResistance(five, QStringLiteral("4.75"));
     ok &= Save(five, out.filePath(QStringLiteral("calc5band") + suffix));
 
-    kalvane::AA about(main.ProgLang());
+    kalvane::AboutWindow about(main.CurrentLanguage());
     ok &= Save(about, out.filePath(QStringLiteral("about") + suffix));
   }
   return ok ? 0 : 1;

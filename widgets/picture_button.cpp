@@ -94,27 +94,27 @@ PictureButton::PictureButton(QWidget* parent) : QWidget(parent) {
   setMouseTracking(true);  // moves without a button held are how an enter is seen
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   resize(kSizeWithoutPicture);
-  Timer1.setInterval(1);
-  Timer1.setTimerType(Qt::PreciseTimer);
-  connect(&Timer1, &QTimer::timeout, this, &PictureButton::Timer1_Timer);
+  leavePoll_.setInterval(1);
+  leavePoll_.setTimerType(Qt::PreciseTimer);
+  connect(&leavePoll_, &QTimer::timeout, this, &PictureButton::OnLeavePollTick);
 }
 
 PictureButton::~PictureButton() = default;
 
-void PictureButton::setPicture(const QPixmap& m_New_Picture) {
-  picture_ = m_New_Picture;
+void PictureButton::setPicture(const QPixmap& picture) {
+  picture_ = picture;
   Redraw();
   emit propertyChanged(QLatin1String(kPictureKey));
 }
 
-void PictureButton::setPictureHover(const QPixmap& m_New_PictureHover) {
-  picture_hover_ = m_New_PictureHover;
+void PictureButton::setPictureHover(const QPixmap& picture) {
+  pictureHover_ = picture;
   Redraw();
   emit propertyChanged(QLatin1String(kPictureHoverKey));
 }
 
-void PictureButton::setPictureDown(const QPixmap& m_New_PictureDown) {
-  picture_down_ = m_New_PictureDown;
+void PictureButton::setPictureDown(const QPixmap& picture) {
+  pictureDown_ = picture;
   Redraw();
   emit propertyChanged(QLatin1String(kPictureDownKey));
 }
@@ -122,9 +122,9 @@ void PictureButton::setPictureDown(const QPixmap& m_New_PictureDown) {
 const QPixmap& PictureButton::ShownPicture() const {
   switch (state_) {
     case ButtonState::Hover:
-      return picture_hover_;
+      return pictureHover_;
     case ButtonState::Pressed:
-      return picture_down_;
+      return pictureDown_;
     case ButtonState::Normal:
       break;
   }
@@ -143,19 +143,19 @@ bool PictureButton::IsPointerOver() const {
 
 void PictureButton::Save(QVariantMap& bag) const {
   WritePicture(bag, kPictureKey, picture_);
-  WritePicture(bag, kPictureHoverKey, picture_hover_);
-  WritePicture(bag, kPictureDownKey, picture_down_);
+  WritePicture(bag, kPictureHoverKey, pictureHover_);
+  WritePicture(bag, kPictureDownKey, pictureDown_);
 }
 
 void PictureButton::Load(const QVariantMap& bag) {
   picture_ = ReadPicture(bag, kPictureKey);
-  picture_hover_ = ReadPicture(bag, kPictureHoverKey);
-  picture_down_ = ReadPicture(bag, kPictureDownKey);
+  pictureHover_ = ReadPicture(bag, kPictureHoverKey);
+  pictureDown_ = ReadPicture(bag, kPictureDownKey);
   Redraw();
 }
 
 QSize PictureButton::sizeHint() const {
-  return shown_size_;
+  return shownSize_;
 }
 
 void PictureButton::SetStateAndRedraw(ButtonState state) {
@@ -168,8 +168,8 @@ void PictureButton::Redraw() {
   const std::optional<QSize> natural = NaturalSize(ShownPicture());
   if (!natural)
     return;  // an empty picture paints nothing and keeps the size
-  if (*natural != shown_size_) {
-    shown_size_ = *natural;
+  if (*natural != shownSize_) {
+    shownSize_ = *natural;
     updateGeometry();
   }
   // Causes a resize and so one more Redraw, which finds the size unchanged.
@@ -199,7 +199,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     inside_ = false;
     SetStateAndRedraw(ButtonState::Normal);
   } else if (a.Button == 0 && !inside_) {
-    Timer1.start();
+    leavePoll_.start();
     inside_ = true;
     emit MouseEnter();
     SetStateAndRedraw(ButtonState::Hover);
@@ -222,7 +222,7 @@ void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void PictureButton::HandlePress(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton)
-    left_press_pending_ = true;
+    leftPressPending_ = true;
   MouseArguments a = ArgumentsOf(*event, event->button());
   emit MouseDown(a.Button, a.Shift, a.X, a.Y);
   if (a.Button == kLeftButton)
@@ -231,10 +231,9 @@ void PictureButton::HandlePress(QMouseEvent* event) {
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
   const bool left = event->button() == Qt::LeftButton;
-  const bool makes_click =
-      left && left_press_pending_ && QRectF(rect()).contains(event->position());
+  const bool makes_click = left && leftPressPending_ && QRectF(rect()).contains(event->position());
   if (left)
-    left_press_pending_ = false;
+    leftPressPending_ = false;
 
   MouseArguments a = ArgumentsOf(*event, event->button());
   emit MouseUp(a.Button, a.Shift, a.X, a.Y);
@@ -243,7 +242,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
       // Hover must always have a leave poll behind it, or the picture would
       // stay lit once the pointer left without a move over the control (after
       // a drag back onto it, or a press that no move came before).
-      Timer1.start();
+      leavePoll_.start();
       inside_ = true;
       emit MouseEnter();
     }
@@ -255,10 +254,10 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     emit Click();
 }
 
-void PictureButton::Timer1_Timer() {
+void PictureButton::OnLeavePollTick() {
   if (IsPointerOver())
     return;
-  Timer1.stop();
+  leavePoll_.stop();
   inside_ = false;
   emit MouseLeave();
   SetStateAndRedraw(ButtonState::Normal);

@@ -25,7 +25,7 @@ class PictureButton : public QWidget {
  public:
   // Selects the picture shown: PictureHover in Hover, PictureDown in Pressed,
   // Picture otherwise.
-  enum class ButtonState : qint16 { Normal = 0, Hover = 1, Pressed = 2 };
+  enum class ButtonState { Normal = 0, Hover = 1, Pressed = 2 };
 
   // The Button numbers of the mouse events: for a press or a release the one
   // button concerned, for a move the sum of the buttons held.
@@ -55,20 +55,20 @@ class PictureButton : public QWidget {
   // setting PictureHover in Normal still shows Picture, and then emits
   // propertyChanged with the property's name.
   const QPixmap& Picture() const { return picture_; }
-  const QPixmap& PictureHover() const { return picture_hover_; }
-  const QPixmap& PictureDown() const { return picture_down_; }
-  void setPicture(const QPixmap& m_New_Picture);
-  void setPictureHover(const QPixmap& m_New_PictureHover);
-  void setPictureDown(const QPixmap& m_New_PictureDown);
+  const QPixmap& PictureHover() const { return pictureHover_; }
+  const QPixmap& PictureDown() const { return pictureDown_; }
+  void setPicture(const QPixmap& picture);
+  void setPictureHover(const QPixmap& picture);
+  void setPictureDown(const QPixmap& picture);
 
   ButtonState State() const { return state_; }
   // True from MouseEnter until the pointer is found outside, or until a move
   // with the left button held, after which the next plain move or a release
   // over the button is a fresh enter.
   bool IsInside() const { return inside_; }
-  // True while the 1 ms leave poll Timer1 runs: from an enter until the first
+  // True while the 1 ms leave poll runs: from an enter until the first
   // tick that finds the pointer outside.
-  bool IsLeavePollRunning() const { return Timer1.isActive(); }
+  bool IsLeavePollRunning() const { return leavePoll_.isActive(); }
   // The picture chosen by the current state; it may be null.
   const QPixmap& ShownPicture() const;
 
@@ -114,20 +114,20 @@ class PictureButton : public QWidget {
   void SetStateAndRedraw(ButtonState state);
   void Redraw();
   void HandlePress(QMouseEvent* event);
-  void Timer1_Timer();
+  void OnLeavePollTick();
 
   QPixmap picture_;
-  QPixmap picture_hover_;
-  QPixmap picture_down_;
+  QPixmap pictureHover_;
+  QPixmap pictureDown_;
   ButtonState state_ = ButtonState::Normal;
   bool inside_ = false;
   // A left press arrived on this control and its release has not yet come;
   // the release over the control then makes a click.
-  bool left_press_pending_ = false;
+  bool leftPressPending_ = false;
   // Natural size of the last picture shown; an empty picture keeps it.
-  QSize shown_size_ = kSizeWithoutPicture;
+  QSize shownSize_ = kSizeWithoutPicture;
   PointerProbe probe_;
-  QTimer Timer1;
+  QTimer leavePoll_;
 };
 
 }  // namespace kalvane

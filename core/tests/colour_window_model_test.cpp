@@ -210,11 +210,11 @@ INSTANTIATE_TEST_SUITE_P(
         SequenceRow{"LeadingPointRemoved",
                     Kind::FourBand,
                     {{'.', "", {Brown, Black, Gold}}, {'4', "4", {Yellow, Black, Gold}}}},
-        SequenceRow{"LettersLeaveTheBands",
+        SequenceRow{"LettersAreRefused",
                     Kind::FourBand,
                     {{'4', "4", {Yellow, Black, Gold}},
-                     {'x', "4x", {Yellow, Black, Gold}},
-                     {'7', "4x7", {Yellow, Black, Gold}}}},
+                     {'x', "4", {Yellow, Black, Gold}},
+                     {'7', "47", {Yellow, Violet, Black}}}},
         SequenceRow{"BelowSmallestLeavesTheBands",
                     Kind::FourBand,
                     {{'0', "0", {Brown, Black, Gold}},
@@ -360,6 +360,32 @@ TEST(ColourWindowModelTest, BackspaceReadsTheShorterText) {
   ExpectConsistent(w);
   EXPECT_EQ(w.Text(), "47");
   EXPECT_EQ(ValueBands(w), (std::vector{Yellow, Violet, Black}));
+}
+
+// What a key or a paste may put into the box: only what a key could type,
+// as ASCII, as far as the box has room for beside what stays of it.
+TEST(ColourWindowModelTest, KeysAndPastesKeepTheBoxsRules) {
+  ColourWindowModel w(Kind::FourBand);
+  w.SetText("4700");
+  EXPECT_EQ(w.KeyInsertion("۵", 0), "5");
+  EXPECT_EQ(w.KeyInsertion("٫", 0), ".");
+  EXPECT_EQ(w.KeyInsertion("k", 0), std::nullopt);
+  EXPECT_EQ(w.PasteInsertion("\u200f4\u200b7 k\n0", 0), "470");
+  EXPECT_EQ(w.PasteInsertion("٤٫٧123456789", 0), "4.71");  // room for four more
+  EXPECT_EQ(w.PasteInsertion("٤٫٧123456789", 4), "4.712345");
+  w.SetText("47000000");
+  EXPECT_EQ(w.KeyInsertion("0", 0), std::nullopt);  // the box is full
+  EXPECT_EQ(w.KeyInsertion("1", 1), "1");           // over a selected character
+}
+
+// An edit that leaves the box past its limit (a redo can) is cut back, and
+// Persian digits in it read as ASCII.
+TEST(ColourWindowModelTest, AnEditIsCutToTheLimitAndReadAsAscii) {
+  ColourWindowModel w(Kind::FourBand);
+  w.EditEntry("۴۷0000000000", 3);
+  ExpectConsistent(w);
+  EXPECT_EQ(w.Text(), "47000000");
+  EXPECT_EQ(ValueBands(w), (std::vector{Yellow, Violet, Blue}));
 }
 
 // Significant digits of a text of digits and one point.

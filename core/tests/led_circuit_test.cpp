@@ -283,8 +283,8 @@ TEST(LanguageWords, PersianTextsUseArabicYehAndKeheh) {
             "!\u0645\u0642\u0627\u062F\u064A\u0631 \u0648\u0627\u0631"
             "\u062F \u0634\u062F\u0647 \u0627\u0634\u0628\u0627\u0647 "
             "\u0645\u064A\u0628\u0627\u0634\u062F");
-  EXPECT_EQ(kPersianWords.ProgLang, "Persian");
-  EXPECT_EQ(kEnglishWords.ProgLang, "English");
+  EXPECT_EQ(ProgLangText(kPersianWords.language), "Persian");
+  EXPECT_EQ(ProgLangText(kEnglishWords.language), "English");
 }
 
 }  // namespace

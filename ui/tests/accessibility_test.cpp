@@ -8,16 +8,15 @@
 #include <QtTest>
 #include <memory>
 
-#include "i18n/language.h"
-#include "ui/calc4band.h"
-#include "ui/main_frms.h"
+#include "ui/colour_code_window.h"
+#include "ui/main_window.h"
 
 using namespace kalvane;
 
 class AccessibilityTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<MainFrms> main_;
+  std::unique_ptr<MainWindow> main_;
   QWidget* Get(const char* name) { return main_->centralWidget()->findChild<QWidget*>(name); }
 
   QStringList TabOrder(QWidget* window, QWidget* first, int steps) {
@@ -33,7 +32,7 @@ class AccessibilityTest : public QObject {
 
  private slots:
   void init() {
-    main_ = std::make_unique<MainFrms>();
+    main_ = std::make_unique<MainWindow>();
     main_->show();
     QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
   }
@@ -68,21 +67,21 @@ class AccessibilityTest : public QObject {
   void mainWindowNamesFollowLanguageAndMode() {
     QFETCH(QString, control);
     QTEST(Get(control.toLatin1())->accessibleName(), "persian");
-    main_->EnAction()->trigger();
+    main_->EnglishAction()->trigger();
     QTEST(Get(control.toLatin1())->accessibleName(), "english");
-    main_->PerAction()->trigger();
+    main_->PersianAction()->trigger();
     QTEST(Get(control.toLatin1())->accessibleName(), "persian");
   }
 
   void boxNamesFollowTheirMeaningInEachMode() {
-    main_->EnAction()->trigger();
+    main_->EnglishAction()->trigger();
     QTest::mouseClick(qobject_cast<QRadioButton*>(Get("Volt")), Qt::LeftButton);
     QCOMPARE(Get("VLed")->accessibleName(), QStringLiteral("Resistor each branch LED (Ohm)"));
     QCOMPARE(Get("ResisSH")->accessibleName(), QStringLiteral("Voltage across one LED (V)"));
   }
 
   void bandSelectorsSayTheirColour() {
-    Calc4Band window(QStringLiteral("English"));
+    ColourCodeWindow window(WindowKind::FourBand, Language::English);
     QCOMPARE(window.EnglishSelector(0)->accessibleName(), QStringLiteral("Band 1: Brown"));
     QCOMPARE(window.EnglishSelector(3)->accessibleName(), QStringLiteral("Band 4: Gold"));
     window.EnglishSelector(0)->setCurrentIndex(3);
@@ -90,14 +89,14 @@ class AccessibilityTest : public QObject {
     QCOMPARE(window.PersianSelector(0)->accessibleName(), QStringLiteral("Band 1: Yellow"));
     window.EnglishSelector(2)->setCurrentIndex(0);
     QCOMPARE(window.EnglishSelector(2)->accessibleName(), QStringLiteral("Band 3: Silver"));
-    Calc4Band persian(QStringLiteral("Persian"));
+    ColourCodeWindow persian(WindowKind::FourBand, Language::Persian);
     QCOMPARE(persian.PersianSelector(0)->accessibleName(), QStringLiteral("باند 1: قهوه اي"));
     QCOMPARE(persian.findChild<QLineEdit*>("ResisEnter")->accessibleName(),
              QStringLiteral("مقاومت به اهم"));
     // A switch renames the band pictures with the selectors.
     QCOMPARE(persian.findChild<QLabel*>("Color1")->accessibleName(),
              QStringLiteral("باند 1: قهوه اي"));
-    ApplyColourWindowCaptions(persian, Language::English);
+    persian.Retranslate(Language::English);
     QCOMPARE(persian.findChild<QLabel*>("Color1")->accessibleName(),
              QStringLiteral("Band 1: Brown"));
     QCOMPARE(persian.EnglishSelector(0)->accessibleName(), QStringLiteral("Band 1: Brown"));
@@ -124,7 +123,8 @@ class AccessibilityTest : public QObject {
   void colourWindowTabsAcrossTheVisibleSetInReadingOrder() {
     QFETCH(QString, language);
     QFETCH(QStringList, order);
-    Calc4Band window(language);
+    ColourCodeWindow window(WindowKind::FourBand,
+                            language == "English" ? Language::English : Language::Persian);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QCOMPARE(TabOrder(&window, window.findChild<QWidget*>(order.front()), 4), order);

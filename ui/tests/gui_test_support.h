@@ -3,13 +3,17 @@
 // Header-only; every test program includes it once.
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
@@ -80,6 +84,60 @@ inline void PlayKeys(QWidget* target, const QString& script) {
       qFatal("unknown key %s", qPrintable(token));
     }
   }
+}
+
+// Where a control paints its content, in its parent's coordinates: a
+// label's text or picture as aligned, any other control its rectangle.
+inline QRect ContentRect(const QWidget* widget) {
+  const QRect inside = widget->contentsRect();
+  QRect content = inside;
+  if (auto* label = qobject_cast<const QLabel*>(widget)) {
+    if (!label->text().isEmpty()) {
+      content = label->fontMetrics().boundingRect(inside, int(label->alignment()), label->text());
+    } else if (!label->pixmap().isNull()) {
+      content = QStyle::alignedRect(label->layoutDirection(), label->alignment(),
+                                    label->pixmap().deviceIndependentSize().toSize(), inside);
+    }
+  }
+  return content.translated(widget->pos());
+}
+
+// What a user would see wrong in a window: a caption cut off by its
+// control, or a control's content running into a sibling's. Controls named
+// in `backgrounds` carry others on them by design and are left out.
+inline QStringList OverlapsAndCutOffs(const QWidget& root, const QStringList& backgrounds) {
+  QList<const QWidget*> shown;
+  for (const QWidget* w : root.findChildren<QWidget*>()) {
+    if (w->isVisible() && !w->objectName().isEmpty() && !w->objectName().startsWith("qt_") &&
+        !backgrounds.contains(w->objectName()) && w->window() == root.window())
+      shown << w;
+  }
+  QStringList problems;
+  for (const QWidget* w : shown) {
+    const auto* label = qobject_cast<const QLabel*>(w);
+    const auto* button = qobject_cast<const QAbstractButton*>(w);
+    const auto* list = qobject_cast<const QComboBox*>(w);
+    bool cut = label && !label->text().isEmpty() &&
+               !w->contentsRect().contains(ContentRect(w).translated(-w->pos()));
+    cut = cut || (button && button->sizeHint().width() > button->width());
+    if (list) {
+      QStyleOptionComboBox option;
+      option.initFrom(list);
+      const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                        QStyle::SC_ComboBoxEditField, list);
+      cut = list->fontMetrics().horizontalAdvance(list->currentText()) > field.width();
+    }
+    if (cut)
+      problems << w->objectName() + " is cut off";
+  }
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    for (qsizetype j = i + 1; j < shown.size(); ++j) {
+      if (shown[i]->parentWidget() == shown[j]->parentWidget() &&
+          ContentRect(shown[i]).intersects(ContentRect(shown[j])))
+        problems << shown[i]->objectName() + " runs into " + shown[j]->objectName();
+    }
+  }
+  return problems;
 }
 
 // The ways a user pastes into a box.

@@ -10,7 +10,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "ui/main_frms.h"
+#include "ui/main_window.h"
 #include "ui/numeric_entry.h"
 #include "ui/tests/gui_test_support.h"
 
@@ -21,7 +21,7 @@ Q_DECLARE_METATYPE(kalvane::test::PasteRoute)
 class NumericEntryTest : public QObject {
   Q_OBJECT
 
-  std::unique_ptr<MainFrms> window_;
+  std::unique_ptr<MainWindow> window_;
 
   QLineEdit* Box(const QString& name) { return window_->findChild<QLineEdit*>(name); }
   // Empties the box the way a user would (select all, Delete) and types.
@@ -43,7 +43,7 @@ class NumericEntryTest : public QObject {
 
  private slots:
   void init() {
-    window_ = std::make_unique<MainFrms>();
+    window_ = std::make_unique<MainWindow>();
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   }
@@ -369,39 +369,6 @@ class NumericEntryTest : public QObject {
     box->insert(QStringLiteral("x"));  // "1x2", caret after the x
     QCOMPARE(box->text(), QStringLiteral("12"));
     QCOMPARE(box->cursorPosition(), 2);
-  }
-
-  void setMaxLengthByPointNeverShortensTheText() {
-    QLineEdit box(QStringLiteral("1234.5"));
-    QCOMPARE(MaxLength(&box), -1);  // no limit before the first change or key
-    SetMaxLengthByPoint(1, 1, 7, &box);
-    QCOMPARE(MaxLength(&box), 1);
-    QCOMPARE(box.text(), QStringLiteral("1234.5"));
-    box.setText(QStringLiteral("1234.56789"));  // the program's own writes are never cut
-    QCOMPARE(box.text(), QStringLiteral("1234.56789"));
-    box.setText(QStringLiteral("12345"));
-    SetMaxLengthByPoint(1, 5, 3, &box);
-    QCOMPARE(MaxLength(&box), 3);
-    QCOMPARE(box.text(), QStringLiteral("12345"));
-    SetMaxLengthByPoint(5, 5, 3, &box);  // searched from the fifth character on
-    QCOMPARE(MaxLength(&box), 3);
-  }
-
-  void digitMapping_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("ascii");
-    QTest::newRow("Persian") << "۰۱۲۳۴۵۶۷۸۹"
-                             << "0123456789";
-    QTest::newRow("Arabic-Indic") << "٠١٢٣٤٥٦٧٨٩"
-                                  << "0123456789";
-    QTest::newRow("separator") << "٫"
-                               << ".";
-    QTest::newRow("other text unchanged") << "a,b"
-                                          << "a,b";
-  }
-  void digitMapping() {
-    QFETCH(QString, text);
-    QTEST(ToAsciiNumberText(text), "ascii");
   }
 };
 

@@ -31,10 +31,9 @@
 
 #include "core/colour_bands.h"
 #include "core/led_circuit.h"
-#include "ui/aa.h"
-#include "ui/calc4band.h"
-#include "ui/colour_window.h"
-#include "ui/main_frms.h"
+#include "ui/about_window.h"
+#include "ui/colour_code_window.h"
+#include "ui/main_window.h"
 #include "widgets/picture_button.h"
 
 using namespace kalvane;
@@ -67,7 +66,7 @@ class Walk {
 
   // Takes `actions` steps from the main window, counting the steps taken
   // inside the secondary windows too. Returns the first failure, if any.
-  QString Run(MainFrms& main, qint64 actions);
+  QString Run(MainWindow& main, qint64 actions);
   qint64 Steps() const { return steps_; }
   // How many windows of each class were opened and used.
   QString Summary() const;
@@ -106,8 +105,8 @@ class Walk {
   void Settle();
   void HandlePopup(QWidget* popup);
   void HandleModal(QWidget* modal);
-  void UseColourWindow(ColourWindow& window);
-  void UseAbout(AA& about);
+  void UseColourWindow(ColourCodeWindow& window);
+  void UseAbout(AboutWindow& about);
 
   // ---- the main window
   void MainStep();
@@ -118,12 +117,12 @@ class Walk {
   QList<QLineEdit*> Boxes() const;
 
   // ---- the colour windows
-  void ColourStep(ColourWindow& window);
-  void CheckColourWindow(ColourWindow& window, const BandPositions& before, QSize size);
-  static BandPositions Positions(const ColourWindow& window);
+  void ColourStep(ColourCodeWindow& window);
+  void CheckColourWindow(ColourCodeWindow& window, const BandPositions& before, QSize size);
+  static BandPositions Positions(const ColourCodeWindow& window);
 
   std::mt19937_64 random_;
-  MainFrms* main_ = nullptr;
+  MainWindow* main_ = nullptr;
   QSize mainSize_;
   qint64 steps_ = 0;
   std::deque<QString> recent_;  // the last steps, for the failure report
@@ -405,7 +404,7 @@ void Walk::HandleModal(QWidget* modal) {
   QPointer<QWidget> guard(modal);
   driven_ << modal;
   ++opened_[QLatin1String(modal->metaObject()->className())];
-  if (auto* colour = qobject_cast<ColourWindow*>(modal)) {
+  if (auto* colour = qobject_cast<ColourCodeWindow*>(modal)) {
     UseColourWindow(*colour);
   } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     ++messagesShown_;
@@ -417,7 +416,7 @@ void Walk::HandleModal(QWidget* modal) {
     } else if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
       QTest::mouseClick(ok, Qt::LeftButton);
     }
-  } else if (auto* about = qobject_cast<AA*>(modal)) {
+  } else if (auto* about = qobject_cast<AboutWindow*>(modal)) {
     UseAbout(*about);
   } else {
     Check(false, QStringLiteral("unexpected modal window %1")
@@ -431,8 +430,8 @@ void Walk::HandleModal(QWidget* modal) {
 
 // Uses the window for a random number of steps, then closes it one of the
 // ways a user can.
-void Walk::UseColourWindow(ColourWindow& window) {
-  QPointer<ColourWindow> guard(&window);
+void Walk::UseColourWindow(ColourCodeWindow& window) {
+  QPointer<ColourCodeWindow> guard(&window);
   const QSize size = window.size();
   CheckColourWindow(window, Positions(window), size);
   BandPositions before = Positions(window);
@@ -472,8 +471,8 @@ void Walk::UseColourWindow(ColourWindow& window) {
   }
 }
 
-void Walk::UseAbout(AA& about) {
-  QPointer<AA> guard(&about);
+void Walk::UseAbout(AboutWindow& about) {
+  QPointer<AboutWindow> guard(&about);
   const QSize size = about.size();
   const int steps = Pick(4);
   for (int i = 0; i < steps && guard; ++i) {
@@ -563,13 +562,13 @@ void Walk::MainStep() {
   } else if (choice < 88) {
     const bool english = Chance(0.5);
     Note(english ? QStringLiteral("language English") : QStringLiteral("language Persian"));
-    (english ? main_->EnAction() : main_->PerAction())->trigger();
+    (english ? main_->EnglishAction() : main_->PersianAction())->trigger();
     Check(main_->ProgLang() == (english ? QLatin1String("English") : QLatin1String("Persian")),
           QStringLiteral("the language did not change"));
   } else if (choice < 97) {
     const bool four = Chance(0.5);
     Note(four ? QStringLiteral("open 4-band") : QStringLiteral("open 5-band"));
-    (four ? main_->Res4ColAction() : main_->Res5ColAction())->trigger();
+    (four ? main_->FourBandAction() : main_->FiveBandAction())->trigger();
   } else {
     Note(QStringLiteral("open about"));
     main_->AboutAction()->trigger();
@@ -615,9 +614,10 @@ void Walk::CheckMain() {
               .arg(QLatin1String(window->metaObject()->className()), window->objectName()));
   }
   Check(!closed_, QStringLiteral("a closed window was not unloaded"));
-  Check(main_->findChildren<AA*>().isEmpty(), QStringLiteral("an About window stays loaded"));
+  Check(main_->findChildren<AboutWindow*>().isEmpty(),
+        QStringLiteral("an About window stays loaded"));
   int four = 0, five = 0;
-  for (ColourWindow* window : main_->findChildren<ColourWindow*>())
+  for (ColourCodeWindow* window : main_->findChildren<ColourCodeWindow*>())
     ++(window->Kind() == WindowKind::FourBand ? four : five);
   Check(four <= 1 && five <= 1, QStringLiteral("more than one colour window of a kind"));
   for (QLineEdit* box : Boxes())
@@ -632,14 +632,14 @@ void Walk::CheckMain() {
 
 // ---- the colour windows
 
-BandPositions Walk::Positions(const ColourWindow& window) {
+BandPositions Walk::Positions(const ColourCodeWindow& window) {
   BandPositions positions{};
   for (int band = 0; band < window.BandCount(); ++band)
     positions[static_cast<std::size_t>(band)] = window.PersianSelector(band)->currentIndex();
   return positions;
 }
 
-void Walk::ColourStep(ColourWindow& window) {
+void Walk::ColourStep(ColourCodeWindow& window) {
   auto* entry = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
   const bool english = main_->ProgLang() == QLatin1String("English");
   QComboBox* selector = nullptr;
@@ -675,7 +675,7 @@ void Walk::ColourStep(ColourWindow& window) {
   }
 }
 
-void Walk::CheckColourWindow(ColourWindow& window, const BandPositions& before, QSize size) {
+void Walk::CheckColourWindow(ColourCodeWindow& window, const BandPositions& before, QSize size) {
   const WindowKind kind = window.Kind();
   const ColourWindowLayout& layout = LayoutOf(kind);
   const bool english = main_->ProgLang() == QLatin1String("English");
@@ -720,8 +720,8 @@ void Walk::CheckColourWindow(ColourWindow& window, const BandPositions& before, 
         QStringLiteral("LResValE shows [%1] for %2").arg(label("LResValE"), Utf8(value->text)));
   Check(label("LResValF") == Utf8(shown.persianCaption),
         QStringLiteral("LResValF shows [%1] for %2").arg(label("LResValF"), Utf8(value->text)));
-  const auto tolerance =
-      window.State().ToleranceLabelText(positions[static_cast<std::size_t>(layout.toleranceBand)]);
+  const auto tolerance = window.Model().State().ToleranceLabelText(
+      positions[static_cast<std::size_t>(layout.toleranceBand)]);
   Check(tolerance && label("LToler") == Utf8(*tolerance),
         QStringLiteral("LToler shows [%1]").arg(label("LToler")));
 
@@ -741,7 +741,7 @@ void Walk::CheckColourWindow(ColourWindow& window, const BandPositions& before, 
     Check(!ShowsNonFinite(text), QStringLiteral("a colour window field shows ") + text);
 }
 
-QString Walk::Run(MainFrms& main, qint64 actions) {
+QString Walk::Run(MainWindow& main, qint64 actions) {
   main_ = &main;
   mainSize_ = main.size();
   watching_ = true;
@@ -788,7 +788,7 @@ class StressTest : public QObject {
   // the line edit in a state where the next key made the text longer than
   // its limit. Pastes are the program's own now; the sequence stays.
   void redoPastTheLimitIsCutBack() {
-    Calc4Band window(QStringLiteral("Persian"));
+    ColourCodeWindow window(WindowKind::FourBand, Language::Persian);
     window.show();
     auto* entry = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
     const int limit = static_cast<int>(LayoutOf(WindowKind::FourBand).entryLengthLimit);
@@ -809,7 +809,7 @@ class StressTest : public QObject {
   }
 
   void randomActionsKeepTheWindowsConsistent() {
-    MainFrms main;
+    MainWindow main;
     main.show();
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     Walk walk(g_settings.seed);

@@ -4,10 +4,12 @@
 #include <QtTest>
 #include <vector>
 
-#include "ui/aa.h"
+#include "ui/about_window.h"
 #include "ui/gradient.h"
 
 using namespace kalvane;
+
+Q_DECLARE_METATYPE(kalvane::Language)
 
 namespace {
 
@@ -129,20 +131,18 @@ class AATest : public QObject {
   }
 
   void laysItselfOutForTheLanguage_data() {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<Language>("language");
     QTest::addColumn<QString>("title");
     QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::addColumn<int>("textLeft");
     QTest::addColumn<int>("pictureLeft");
     QTest::addColumn<int>("lines");
-    QTest::newRow("Persian") << "Persian"
-                             << "درباره" << Qt::RightToLeft << 144 << 8 << 14;
-    QTest::newRow("English") << "English"
-                             << "About" << Qt::LeftToRight << 8 << 230 << 15;
+    QTest::newRow("Persian") << Language::Persian << "درباره" << Qt::RightToLeft << 144 << 8 << 14;
+    QTest::newRow("English") << Language::English << "About" << Qt::LeftToRight << 8 << 230 << 15;
   }
   void laysItselfOutForTheLanguage() {
-    QFETCH(QString, language);
-    AA about(language);
+    QFETCH(Language, language);
+    AboutWindow about(language);
     QTEST(about.windowTitle(), "title");
     QTEST(about.layoutDirection(), "direction");
     QTEST(about.findChild<QLabel*>("Label10")->x(), "textLeft");
@@ -161,8 +161,8 @@ class AATest : public QObject {
   }
 
   void detailLinesIndentItemsAndSubItems() {
-    const QStringList fa = AboutLines(true);
-    const QStringList en = AboutLines(false);
+    const QStringList fa = AboutLines(Language::Persian);
+    const QStringList en = AboutLines(Language::English);
     QVERIFY(fa[3].startsWith(QString(9, ' ')) && !fa[3].startsWith(QString(10, ' ')));
     QVERIFY(fa[4].startsWith(QString(23, ' ')) && !fa[4].startsWith(QString(24, ' ')));
     QVERIFY(en[4].startsWith(QString(24, ' ')) && !en[4].startsWith(QString(25, ' ')));
@@ -175,16 +175,16 @@ class AATest : public QObject {
   void linkOpensTheFixedAddressThroughTheDesktop() {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
-    AA about(QStringLiteral("Persian"));
+    AboutWindow about(Language::Persian);
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QTest::mouseClick(about.findChild<QLabel*>("Label8"), Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(catcher.opened.size(), 1);
-    QCOMPARE(catcher.opened.front(), QUrl(QString::fromLatin1(AA::kForumAddress)));
+    QCOMPARE(catcher.opened.front(), QUrl(QString::fromLatin1(AboutWindow::kForumAddress)));
     QCOMPARE(catcher.opened.front().scheme(), QStringLiteral("https"));
   }
 };
 
 QTEST_MAIN(AATest)
-#include "aa_test.moc"
+#include "about_window_test.moc"

@@ -1,4 +1,4 @@
-#include "ui/aa.h"
+#include "ui/about_window.h"
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -11,10 +11,12 @@
 #include <optional>
 
 #include "core/colour.h"
-#include "core/language_words.h"
+#include "i18n/accessible_texts.h"
+#include "i18n/caption_tables.h"
 #include "ui/gradient.h"
 #include "ui/look.h"
 #include "ui/pictures.h"
+#include "ui/qt_text.h"
 #include "ui/twips.h"
 
 namespace kalvane {
@@ -114,8 +116,8 @@ QString Indented(int spaces, const QString& text) {
 
 }  // namespace
 
-QStringList AboutLines(bool persian) {
-  if (persian) {
+QStringList AboutLines(Language language) {
+  if (language == Language::Persian) {
     constexpr int item = 9, sub = 23;
     return {
         QStringLiteral("کالوانه نسخه 1"),
@@ -154,89 +156,82 @@ QStringList AboutLines(bool persian) {
   };
 }
 
-AA::AA(const QString& progLang, QWidget* parent) : QDialog(parent) {
+AboutWindow::AboutWindow(Language language, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AA"));
   setWindowTitle(QStringLiteral("  درباره"));
   setFont(WindowFont());
   setModal(true);
 
-  Shape1 = new QFrame(this);
-  Shape1->setObjectName(QStringLiteral("Shape1"));
-  Shape1->setFrameStyle(QFrame::Box | QFrame::Plain);
-  Shape1->resize(TwipSize(1860, 1950));
-  Image11 = new QLabel(this);
-  Image11->setObjectName(QStringLiteral("Image11"));
-  Image11->resize(TwipSize(1860, 1920));
-  Image11->setPixmap(RenderPicture(Picture::AboutPicture, Image11->size()));
+  pictureFrame_ = new QFrame(this);
+  pictureFrame_->setObjectName(QStringLiteral("Shape1"));
+  pictureFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
+  pictureFrame_->resize(TwipSize(1860, 1950));
+  picture_ = new QLabel(this);
+  picture_->setObjectName(QStringLiteral("Image11"));
+  picture_->resize(TwipSize(1860, 1920));
+  picture_->setPixmap(RenderPicture(Picture::AboutPicture, picture_->size()));
 
-  Label10 = new QLabel(this);
-  Label10->setObjectName(QStringLiteral("Label10"));
-  Label10->setAlignment(Qt::AlignTop | Qt::AlignAbsolute | Qt::AlignRight);
+  details_ = new QLabel(this);
+  details_->setObjectName(QStringLiteral("Label10"));
+  details_->setAlignment(Qt::AlignTop | Qt::AlignAbsolute | Qt::AlignRight);
 
-  Label8 = new LinkLabel(QString(), this, [this] { Label8_Click(); });
-  Label8->setObjectName(QStringLiteral("Label8"));
+  forumLink_ = new LinkLabel(QString(), this, [this] { OnOpenForumPage(); });
+  forumLink_->setObjectName(QStringLiteral("Label8"));
   QFont linkFont = WindowFont();
   linkFont.setPointSizeF(11.25);
   linkFont.setBold(true);
   linkFont.setUnderline(true);
-  Label8->setFont(linkFont);
-  QPalette linkPalette = Label8->palette();
+  forumLink_->setFont(linkFont);
+  QPalette linkPalette = forumLink_->palette();
   linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
-  Label8->setPalette(linkPalette);
-  Label8->setGeometry(TwipRect(1950, 3360, 1335, 270));
+  forumLink_->setPalette(linkPalette);
+  forumLink_->setGeometry(TwipRect(1950, 3360, 1335, 270));
 
-  Form_Load(progLang);
+  setFixedSize(TwipSize(kClientWidth, kClientHeight));
+  Retranslate(language);
   connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
-void AA::Form_Load(const QString& progLang) {
-  setFixedSize(TwipSize(kClientWidth, kClientHeight));
-  const bool persian = progLang == kPersian.data();
-  const bool english = progLang == kEnglish.data();
-  if (!persian && !english)
-    return;
-
+void AboutWindow::Retranslate(Language language) {
+  const bool persian = language == Language::Persian;
   gradientFirst_ = persian ? kYellow : Rgb(300, 10, 2).value;
   gradientSecond_ = persian ? Rgb(300, 10, 2).value : kYellow;
   PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
   setLayoutDirection(persian ? Qt::RightToLeft : Qt::LeftToRight);
-  setWindowTitle(persian ? QStringLiteral("درباره") : QStringLiteral("About"));
-  Label10->setGeometry(TwipRect(persian ? 2160 : 120, 120, persian ? 2955 : 3195, 2955));
-  Label10->setAlignment(Qt::AlignTop | Qt::AlignAbsolute |
-                        (persian ? Qt::AlignRight : Qt::AlignLeft));
-  Image11->move(TwipPoint(persian ? 120 : 3450, 180));
-  Shape1->move(TwipPoint(persian ? 120 : 3450, persian ? 165 : 160));
-  Label10->setText(AboutLines(persian).join(QLatin1Char('\n')));
-  Label8->move(TwipPoint(1950, 3360));
-  Label8->setText(QLatin1String(kWebSiteText));
-  Label8->setAccessibleName(
-      persian ? QStringLiteral("صفحه انجمن: %1").arg(QLatin1String(kWebSiteText))
-              : QStringLiteral("Forum page: %1").arg(QLatin1String(kWebSiteText)));
-  Image11->setAccessibleName(persian ? QStringLiteral("تصوير LED و مقاومت")
-                                     : QStringLiteral("An LED and a resistor"));
-  Label8->adjustSize();
+  setWindowTitle(Text(kAboutTitle.In(language)));
+  details_->setGeometry(TwipRect(persian ? 2160 : 120, 120, persian ? 2955 : 3195, 2955));
+  details_->setAlignment(Qt::AlignTop | Qt::AlignAbsolute |
+                         (persian ? Qt::AlignRight : Qt::AlignLeft));
+  picture_->move(TwipPoint(persian ? 120 : 3450, 180));
+  pictureFrame_->move(TwipPoint(persian ? 120 : 3450, persian ? 165 : 160));
+  details_->setText(AboutLines(language).join(QLatin1Char('\n')));
+  forumLink_->move(TwipPoint(1950, 3360));
+  forumLink_->setText(QLatin1String(kWebSiteText));
+  forumLink_->setAccessibleName(Text(kForumLinkPrefix.In(language)) + QLatin1String(kWebSiteText));
+  picture_->setAccessibleName(Text(kAboutPictureName.In(language)));
+  forumLink_->adjustSize();
   FitContents();
 }
 
 // The details may need more lines than the designed height holds in this
 // font: the label grows downwards, the link and the window follow, so no
 // line is ever cut off.
-void AA::FitContents() {
+void AboutWindow::FitContents() {
   constexpr int kGap = 6;
-  const int needed = Label10->sizeHint().height();
-  if (needed > Label10->height())
-    Label10->resize(Label10->width(), needed);
-  const int linkTop = std::max(Label8->y(), Label10->geometry().bottom() + kGap);
-  Label8->move(Label8->x(), linkTop);
+  const int needed = details_->sizeHint().height();
+  if (needed > details_->height())
+    details_->resize(details_->width(), needed);
+  const int linkTop = std::max(forumLink_->y(), details_->geometry().bottom() + kGap);
+  forumLink_->move(forumLink_->x(), linkTop);
   const QSize designed = TwipSize(kClientWidth, kClientHeight);
-  const int height = std::max(designed.height(), Label8->geometry().bottom() + kGap);
+  const int height = std::max(designed.height(), forumLink_->geometry().bottom() + kGap);
   if (height != this->height() || designed.width() != width()) {
     setFixedSize(designed.width(), height);
     PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
   }
 }
 
-void AA::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction) {
+void AboutWindow::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction) {
   const QSize client = size();
   const qreal ratio = devicePixelRatioF();
   // Every line spans the whole window, so one pixel row (one column for a
@@ -252,12 +247,12 @@ void AA::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t d
   update();
 }
 
-void AA::paintEvent(QPaintEvent*) {
+void AboutWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(rect(), background_);
 }
 
-void AA::Label8_Click() {
+void AboutWindow::OnOpenForumPage() {
   QDesktopServices::openUrl(QUrl(QLatin1String(kForumAddress)));
 }
 

@@ -7,12 +7,15 @@
 #include <QDialog>
 #include <QPixmap>
 
+#include "core/language_words.h"
+#include "i18n/language_switch.h"
+
 class QFrame;
 class QLabel;
 
 namespace kalvane {
 
-class AA : public QDialog {
+class AboutWindow : public QDialog, public TranslatableWindow {
   Q_OBJECT
 
  public:
@@ -20,17 +23,21 @@ class AA : public QDialog {
   // URL handler, never to a shell.
   static constexpr const char* kForumAddress = "https://kalvane.example.org/forum";
 
-  // Runs the load steps for `progLang` ("Persian" or "English").
-  explicit AA(const QString& progLang, QWidget* parent = nullptr);
+  // Runs the load steps in `language`. No language switch reaches the
+  // window: it is modal, and unloads itself when closed.
+  explicit AboutWindow(Language language, QWidget* parent = nullptr);
+
+  // The load steps that depend on the language: the gradient's direction,
+  // the reading direction, the title, the details and where they stand.
+  void Retranslate(Language language) override;
 
   // The link's action, as a click or Enter on it triggers it.
-  void Label8_Click();
+  void OnOpenForumPage();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void Form_Load(const QString& progLang);
   void PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction);
   void FitContents();
 
@@ -38,14 +45,14 @@ class AA : public QDialog {
   std::uint32_t gradientSecond_ = 0;
   // MakeGradient's picture, one pixel deep, kept like an auto-redraw surface.
   QPixmap background_;
-  QLabel* Image11 = nullptr;
-  QFrame* Shape1 = nullptr;
-  QLabel* Label10 = nullptr;
-  QLabel* Label8 = nullptr;
+  QLabel* picture_ = nullptr;
+  QFrame* pictureFrame_ = nullptr;
+  QLabel* details_ = nullptr;
+  QLabel* forumLink_ = nullptr;
 };
 
 // The details shown in the About window, one line per element, in each
 // language ("" for the empty lines).
-QStringList AboutLines(bool persian);
+QStringList AboutLines(Language language);
 
 }  // namespace kalvane

@@ -1,0 +1,100 @@
+#include "core/entry_rules.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace kalvane {
+namespace {
+
+// Bytes of the UTF-8 character that starts with `lead` (1 for a stray byte).
+std::size_t SequenceLength(unsigned char lead) {
+  if (lead >= 0xF0 && lead <= 0xF4)
+    return 4;
+  if (lead >= 0xE0)
+    return lead <= 0xEF ? 3 : 1;
+  if (lead >= 0xC2)
+    return 2;
+  return 1;
+}
+
+// The ASCII character a two-byte Persian or Arabic number character stands
+// for, or 0. U+0660..U+0669 are D9 A0..D9 A9, U+066B is D9 AB and
+// U+06F0..U+06F9 are DB B0..DB B9.
+char AsciiOf(unsigned char lead, unsigned char trail) {
+  if (lead == 0xD9 && trail >= 0xA0 && trail <= 0xA9)
+    return static_cast<char>('0' + (trail - 0xA0));
+  if (lead == 0xD9 && trail == 0xAB)
+    return '.';
+  if (lead == 0xDB && trail >= 0xB0 && trail <= 0xB9)
+    return static_cast<char>('0' + (trail - 0xB0));
+  return 0;
+}
+
+// Calls `each(character)` for every character of `text`, as its bytes.
+template <typename Each>
+void ForEachCharacter(std::string_view text, Each each) {
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t length =
+        std::min(SequenceLength(static_cast<unsigned char>(text[i])), text.size() - i);
+    each(text.substr(i, length));
+    i += length;
+  }
+}
+
+}  // namespace
+
+std::string ToAsciiNumberText(std::string_view utf8) {
+  std::string ascii;
+  ascii.reserve(utf8.size());
+  ForEachCharacter(utf8, [&ascii](std::string_view c) {
+    const char digit =
+        c.size() == 2 ? AsciiOf(static_cast<unsigned char>(c[0]), static_cast<unsigned char>(c[1]))
+                      : 0;
+    if (digit) {
+      ascii += digit;
+    } else {
+      ascii.append(c);
+    }
+  });
+  return ascii;
+}
+
+std::string KeepOnly(std::string_view utf8, std::string_view allowed) {
+  std::string kept;
+  kept.reserve(utf8.size());
+  ForEachCharacter(utf8, [&](std::string_view c) {
+    if (c.size() == 1 && allowed.find(c[0]) != std::string_view::npos)
+      kept += c[0];
+  });
+  return kept;
+}
+
+std::optional<std::string> TypedInsertion(std::string_view keyText, std::string_view allowed) {
+  std::string ascii = ToAsciiNumberText(keyText);
+  if (KeepOnly(ascii, allowed).size() != ascii.size())
+    return std::nullopt;
+  return ascii;
+}
+
+int LimitByPoint(std::string_view text, int start, int lengthWithPoint, int lengthWithoutPoint) {
+  const std::size_t from = static_cast<std::size_t>(std::max(start, 1) - 1);
+  const bool hasPoint = from < text.size() && text.find('.', from) != std::string_view::npos;
+  return hasPoint ? lengthWithPoint : lengthWithoutPoint;
+}
+
+std::size_t ByteOffsetOf(std::string_view utf8, std::size_t characters) {
+  std::size_t offset = 0;
+  for (; characters > 0 && offset < utf8.size(); --characters) {
+    offset +=
+        std::min(SequenceLength(static_cast<unsigned char>(utf8[offset])), utf8.size() - offset);
+  }
+  return offset;
+}
+
+std::size_t CharacterCount(std::string_view utf8) {
+  std::size_t count = 0;
+  ForEachCharacter(utf8, [&count](std::string_view) { ++count; });
+  return count;
+}
+
+}  // namespace kalvane

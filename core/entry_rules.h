@@ -1,0 +1,43 @@
+// The character and length rules of the program's number boxes, over UTF-8
+// text: which characters a box takes, how the digits of a Persian keyboard
+// read, how long a text may grow, and the clean-up after a change. Pure
+// functions; they know nothing of keys, carets or widgets.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kalvane {
+
+inline constexpr std::string_view kDecimalSet = "0123456789.";
+inline constexpr std::string_view kIntegerSet = "0123456789";
+
+// `text` with every Persian digit (U+06F0..U+06F9) and Arabic-Indic digit
+// (U+0660..U+0669) as its ASCII digit and the Arabic decimal separator
+// U+066B as "."; every other character, valid or not, stays as it is.
+std::string ToAsciiNumberText(std::string_view utf8);
+
+// The characters of `text` that occur in the ASCII set `allowed`, in order.
+// Any other character, also a multi-byte one, is left out whole.
+std::string KeepOnly(std::string_view utf8, std::string_view allowed);
+
+// What one key's text types into a box taking `allowed`: the text with its
+// Persian and Arabic digits as ASCII, or none when a character of it is
+// outside the set, in which case the whole key is refused.
+std::optional<std::string> TypedInsertion(std::string_view keyText, std::string_view allowed);
+
+// A length limit that follows the decimal point: `lengthWithPoint` when "."
+// occurs in `text` from the 1-based position `start` on, else
+// `lengthWithoutPoint`. A limit only stops further typing; it never shortens
+// a text that is already longer.
+int LimitByPoint(std::string_view text, int start, int lengthWithPoint, int lengthWithoutPoint);
+
+// The number of characters (code points) of a UTF-8 text, the unit limits
+// and carets count in; a stray byte counts as one.
+std::size_t CharacterCount(std::string_view utf8);
+// The byte offset at which character `characters` starts (the text's size
+// past its end).
+std::size_t ByteOffsetOf(std::string_view utf8, std::size_t characters);
+
+}  // namespace kalvane

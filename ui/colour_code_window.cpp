@@ -1,0 +1,366 @@
+#include "ui/colour_code_window.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "i18n/accessible_texts.h"
+#include "i18n/caption_tables.h"
+#include "ui/band_picture.h"
+#include "ui/look.h"
+#include "ui/numeric_entry.h"
+#include "ui/pictures.h"
+#include "ui/qt_text.h"
+#include "ui/twips.h"
+#include "widgets/dis_rclick_combo.h"
+
+namespace kalvane {
+namespace {
+
+// Where the controls of each window kind stand, in twips.
+struct Geometry {
+  QSize client;
+  std::array<QRect, kMaxBandCount> selectors;  // unused past the band count
+  QRect body;
+  std::array<int, kMaxBandCount> pictureLefts;
+  QRect typedValueFrame, resistanceFrame, englishValue, persianValue, toleranceFrame, tolerance;
+};
+
+constexpr int kSelectorTop = 240;
+constexpr int kSelectorHeight = 315;
+constexpr int kEndPictureTop = 850;     // first and tolerance band: 120 x 780
+constexpr int kMiddlePictureTop = 910;  // the bands between: 120 x 660
+const QRect kTypedValueBoxRect(1060, 360, 1455, 285);
+
+const Geometry& GeometryOf(WindowKind kind) {
+  static const Geometry four{{5880, 4035},
+                             {QRect(120, kSelectorTop, 1215, kSelectorHeight),
+                              QRect(1440, kSelectorTop, 1215, kSelectorHeight),
+                              QRect(2760, kSelectorTop, 1455, kSelectorHeight),
+                              QRect(4440, kSelectorTop, 1335, kSelectorHeight), QRect()},
+                             QRect(1320, 850, 3330, 795),
+                             {1920, 2595, 3255, 3930, 0},
+                             QRect(1150, 1800, 3615, 880),
+                             QRect(120, 3000, 3615, 880),
+                             QRect(150, 420, 1455, 255),
+                             QRect(1800, 420, 1590, 255),
+                             QRect(3960, 3000, 1815, 880),
+                             QRect(110, 420, 1590, 255)};
+  static const Geometry five{{7200, 4035},
+                             {QRect(120, kSelectorTop, 1215, kSelectorHeight),
+                              QRect(1440, kSelectorTop, 1215, kSelectorHeight),
+                              QRect(2760, kSelectorTop, 1215, kSelectorHeight),
+                              QRect(4080, kSelectorTop, 1455, kSelectorHeight),
+                              QRect(5760, kSelectorTop, 1335, kSelectorHeight)},
+                             QRect(1920, 850, 3330, 795),
+                             {2530, 3000, 3480, 3940, 4540},
+                             QRect(1780, 1800, 3615, 880),
+                             QRect(120, 3000, 4095, 880),
+                             QRect(150, 420, 1455, 255),
+                             QRect(2280, 420, 1590, 255),
+                             QRect(4440, 3000, 2610, 880),
+                             QRect(105, 420, 2400, 255)};
+  return kind == WindowKind::FourBand ? four : five;
+}
+
+QRect Px(const QRect& twips) {
+  return TwipRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+Qt::LayoutDirection DirectionOf(Language language) {
+  return language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+// The designed names of a window's controls.
+QString DesignedName(WindowKind kind) {
+  return kind == WindowKind::FourBand ? QStringLiteral("Calc4Band") : QStringLiteral("Calc5Band");
+}
+QString SelectorName(const ColourWindowLayout& layout, int band) {
+  if (band == layout.toleranceBand)
+    return QStringLiteral("BandTolerance");
+  return QStringLiteral("Band%1").arg(band + 1);
+}
+QString PictureName(const ColourWindowLayout& layout, int band) {
+  if (band == layout.toleranceBand)
+    return QStringLiteral("ColorToler");
+  return QStringLiteral("Color%1").arg(band + 1);
+}
+
+// The selector takes the back and text colour of its colour; the list that
+// drops down inherits them. The list is not touched here: Qt builds it only
+// when it first drops down.
+void PaintSelector(QComboBox* selector, const BandColourInfo& colour) {
+  QPalette palette = selector->palette();
+  for (QPalette::ColorRole role : {QPalette::Button, QPalette::Base, QPalette::Window})
+    palette.setColor(role, ToQColor(colour.back));
+  for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText})
+    palette.setColor(role, ToQColor(colour.text));
+  selector->setPalette(palette);
+}
+
+void ShowPosition(QComboBox* selector, int position) {
+  if (selector->currentIndex() == position)
+    return;
+  const QSignalBlocker showing(selector);
+  selector->setCurrentIndex(position);
+}
+
+void ShowText(QLabel* label, const std::string& text) {
+  const QString shown = Text(text);
+  if (label->text() != shown)
+    label->setText(shown);
+}
+
+// Typed characters never reach a selector or its list: only the mouse and
+// the arrow keys choose an item. Installed on a selector, it also watches the
+// list, which Qt creates on the first drop-down and polishes before showing.
+class TypedCharacterDiscarder : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ChildPolished) {
+      if (auto* view = watched->findChild<QAbstractItemView*>())
+        view->installEventFilter(this);
+      return false;
+    }
+    return event->type() == QEvent::KeyPress &&
+           RoleOf(*static_cast<QKeyEvent*>(event)) == KeyRole::Character;
+  }
+};
+
+}  // namespace
+
+ColourCodeWindow::ColourCodeWindow(WindowKind kind, Language language, QWidget* parent)
+    : QDialog(parent), model_(kind) {
+  setObjectName(DesignedName(kind));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(true);
+  setFont(WindowFont());
+  paintedPositions_.fill(-1);
+  BuildControls();
+  const Geometry& g = GeometryOf(kind);
+  setFixedSize(TwipSize(g.client.width(), g.client.height()));
+  HookSelectorMenus();
+  SetTabOrder();
+  Retranslate(language);
+}
+
+int ColourCodeWindow::BandCount() const {
+  return LayoutOf(Kind()).bandCount;
+}
+
+void ColourCodeWindow::BuildControls() {
+  const ColourWindowLayout& layout = LayoutOf(Kind());
+  const Geometry& g = GeometryOf(Kind());
+  auto* discarder = new TypedCharacterDiscarder(this);
+  for (int band = 0; band < layout.bandCount; ++band) {
+    for (bool persian : {true, false}) {
+      auto* selector = new QComboBox(this);
+      selector->setObjectName(SelectorName(layout, band) + (persian ? "_F" : "_E"));
+      for (const BandListItem& item : ItemsOf(layout.lists[Index(band)]))
+        selector->addItem(Text(persian ? item.persian : item.english));
+      selector->setGeometry(Px(g.selectors[Index(band)]));
+      selector->installEventFilter(discarder);
+      // The whole list shows when it drops down, without a scroll bar.
+      selector->setMaxVisibleItems(selector->count());
+      (persian ? persianSelectors_ : englishSelectors_)[Index(band)] = selector;
+      connect(selector, &QComboBox::currentIndexChanged, this, [this, band, persian](int index) {
+        if (persian) {
+          OnPersianPicked(band, index);
+        } else {
+          OnEnglishPicked(band, index);
+        }
+      });
+    }
+  }
+
+  resistorBody_ = new QLabel(this);
+  resistorBody_->setObjectName(QStringLiteral("Image6"));
+  resistorBody_->setGeometry(Px(g.body));
+  resistorBody_->setPixmap(RenderPicture(Picture::ResistorBody, resistorBody_->size()));
+  for (int band = 0; band < layout.bandCount; ++band) {
+    const bool end = band == 0 || band == layout.toleranceBand;
+    auto* picture = new QLabel(this);
+    picture->setObjectName(PictureName(layout, band));
+    picture->setGeometry(TwipRect(g.pictureLefts[Index(band)],
+                                  end ? kEndPictureTop : kMiddlePictureTop, 120, end ? 780 : 660));
+    bandPictures_[Index(band)] = picture;
+  }
+
+  auto frame = [this](const char* name, const QRect& twips) {
+    auto* box = new QGroupBox(this);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(Px(twips));
+    return box;
+  };
+  typedValueFrame_ = frame("Frame3", g.typedValueFrame);
+  resistanceFrame_ = frame("Frame1", g.resistanceFrame);
+  toleranceFrame_ = frame("Frame2", g.toleranceFrame);
+
+  typedValueBox_ = new QLineEdit(Text(model_.Text()), typedValueFrame_);
+  typedValueBox_->setObjectName(QStringLiteral("ResisEnter"));
+  typedValueBox_->setGeometry(Px(kTypedValueBoxRect));
+  typedValueBox_->setMaxLength(static_cast<int>(model_.LengthLimit()));
+  EntryRules rules;
+  rules.keyInsertion = [this](const QString& keyText, int selected) -> std::optional<QString> {
+    const std::optional<std::string> typed =
+        model_.KeyInsertion(Utf8(keyText), static_cast<std::size_t>(selected));
+    return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
+  };
+  rules.pasteInsertion = [this](const QString& clipboard, int selected) {
+    return Text(model_.PasteInsertion(Utf8(clipboard), static_cast<std::size_t>(selected)));
+  };
+  rules.controlKeys = ControlKeys::Keep;
+  rules.language = [this] { return language_; };
+  InstallEntryRules(typedValueBox_, std::move(rules));
+  // Any change of the box's text reaches the model; the model's own texts
+  // are written with the box's signals blocked.
+  connect(typedValueBox_, &QLineEdit::textChanged, this, &ColourCodeWindow::OnEntryEdited);
+
+  auto label = [](const char* name, QWidget* parent, const QRect& twips) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(Px(twips));
+    return l;
+  };
+  englishResistanceLabel_ = label("LResValE", resistanceFrame_, g.englishValue);
+  englishResistanceLabel_->setLayoutDirection(Qt::LeftToRight);
+  persianResistanceLabel_ = label("LResValF", resistanceFrame_, g.persianValue);
+  persianResistanceLabel_->setLayoutDirection(Qt::RightToLeft);
+  persianResistanceLabel_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+  toleranceLabel_ = label("LToler", toleranceFrame_, g.tolerance);
+  toleranceLabel_->setLayoutDirection(Qt::LeftToRight);
+  toleranceLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+}
+
+// The lists' edit parts open no context menu while the window is loaded.
+void ColourCodeWindow::HookSelectorMenus() {
+  for (int band = 0; band < BandCount(); ++band) {
+    hookedEditParts_[Index(band)] = FindEditChild(PersianSelector(band));
+    hookedEditParts_[kMaxBandCount + Index(band)] = FindEditChild(EnglishSelector(band));
+  }
+  for (QWidget* editPart : hookedEditParts_)
+    HookNoContextMenu(editPart);
+}
+
+void ColourCodeWindow::UnhookSelectorMenus() {
+  for (QWidget*& editPart : hookedEditParts_) {
+    UnhookNoContextMenu(editPart);
+    editPart = nullptr;
+  }
+}
+
+void ColourCodeWindow::closeEvent(QCloseEvent* event) {
+  UnhookSelectorMenus();
+  QDialog::closeEvent(event);
+}
+
+void ColourCodeWindow::done(int result) {
+  UnhookSelectorMenus();
+  QDialog::done(result);
+}
+
+// Reading order: right to left across the Persian set, left to right across
+// the English one, then the typed box. Only the visible set takes the focus.
+void ColourCodeWindow::SetTabOrder() {
+  std::vector<QWidget*> chain;
+  for (int band = BandCount() - 1; band >= 0; --band)
+    chain.push_back(PersianSelector(band));
+  for (int band = 0; band < BandCount(); ++band)
+    chain.push_back(EnglishSelector(band));
+  chain.push_back(typedValueBox_);
+  for (std::size_t i = 1; i < chain.size(); ++i)
+    setTabOrder(chain[i - 1], chain[i]);
+}
+
+void ColourCodeWindow::Retranslate(Language language) {
+  language_ = language;
+  const bool persian = language == Language::Persian;
+  setLayoutDirection(DirectionOf(language));
+  setWindowTitle(
+      Text((Kind() == WindowKind::FourBand ? kFourBandTitle : kFiveBandTitle).In(language)));
+  for (int band = 0; band < BandCount(); ++band) {
+    PersianSelector(band)->setVisible(persian);
+    EnglishSelector(band)->setVisible(!persian);
+  }
+  const std::pair<QGroupBox*, const Caption*> frames[] = {
+      {resistanceFrame_, &kResistanceFrame},
+      {toleranceFrame_, &kToleranceFrame},
+      {typedValueFrame_, &kTypedValueFrame},
+  };
+  for (const auto& [frame, caption] : frames) {
+    frame->setLayoutDirection(DirectionOf(language));
+    frame->setTitle(Text(caption->In(language)));
+  }
+  persianResistanceLabel_->setVisible(persian);
+  typedValueBox_->setLayoutDirection(DirectionOf(language));
+  typedValueBox_->setAlignment((persian ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
+                               Qt::AlignVCenter);
+  typedValueBox_->setAccessibleName(Text(kTypedValueBoxName.In(language)));
+  resistorBody_->setAccessibleName(Text(kResistorDrawingName.In(language)));
+  paintedPositions_.fill(-1);  // the band names are in the language shown
+  ShowModel();
+}
+
+void ColourCodeWindow::OnPersianPicked(int band, int position) {
+  model_.SelectPersian(band, position);
+  ShowModel();
+}
+
+void ColourCodeWindow::OnEnglishPicked(int band, int position) {
+  model_.SelectEnglish(band, position);
+  ShowModel();
+}
+
+void ColourCodeWindow::OnEntryEdited() {
+  model_.EditEntry(Utf8(typedValueBox_->text()),
+                   static_cast<std::size_t>(typedValueBox_->cursorPosition()));
+  ShowModel();
+}
+
+void ColourCodeWindow::ShowModel() {
+  for (int band = 0; band < BandCount(); ++band)
+    ShowBand(band);
+  const QString text = Text(model_.Text());
+  const QSignalBlocker showing(typedValueBox_);
+  if (typedValueBox_->text() != text)
+    typedValueBox_->setText(text);
+  const int caret = static_cast<int>(model_.Caret());
+  if (typedValueBox_->cursorPosition() != caret)
+    typedValueBox_->setCursorPosition(caret);
+  ShowText(englishResistanceLabel_, model_.ResistanceCaptionEnglish());
+  ShowText(persianResistanceLabel_, model_.ResistanceCaptionPersian());
+  ShowText(toleranceLabel_, model_.ToleranceCaption());
+}
+
+// Both selectors of a band at the model's positions, painted in the colour
+// chosen, with its picture on the drawing and its spoken name.
+void ColourCodeWindow::ShowBand(int band) {
+  const ColourWindowLayout& layout = LayoutOf(Kind());
+  const int position = model_.Positions()[Index(band)];
+  ShowPosition(PersianSelector(band), position);
+  ShowPosition(EnglishSelector(band), model_.EnglishPositions()[Index(band)]);
+  if (paintedPositions_[Index(band)] == position)
+    return;
+  const std::optional<BandColour> colour = ColourAt(layout.lists[Index(band)], position);
+  if (!colour)
+    return;
+  paintedPositions_[Index(band)] = position;
+  const BandColourInfo& info = InfoOf(*colour);
+  const bool end = band == 0 || band == layout.toleranceBand;
+  bandPictures_[Index(band)]->setPixmap(BandStrip(info.back, end ? kEndBandSize : kMiddleBandSize));
+  const QString name = Text(BandAccessibleName(band, *colour, language_));
+  for (QWidget* named :
+       {static_cast<QWidget*>(PersianSelector(band)), static_cast<QWidget*>(EnglishSelector(band)),
+        static_cast<QWidget*>(bandPictures_[Index(band)])}) {
+    named->setAccessibleName(name);
+  }
+  PaintSelector(PersianSelector(band), info);
+  PaintSelector(EnglishSelector(band), info);
+}
+
+}  // namespace kalvane
