@@ -17,12 +17,12 @@ constexpr std::string_view ProgLangText(Language language) {
 
 struct LanguageWords {
   Language language;
-  std::string_view WatLang;      // unit word after a power rating
-  std::string_view ProgError;    // text of the invalid-input message box
-  std::string_view ProgError2;   // error word written into result fields
-  std::string_view OhmLang;      // unit word in the standard-value captions
-  std::string_view LargerLang;   // tag of the nearest larger standard value
-  std::string_view SmallerLang;  // tag of the nearest smaller standard value
+  std::string_view wattUnit;             // unit word after a power rating
+  std::string_view invalidInputMessage;  // text of the invalid-input message box
+  std::string_view errorWord;            // error word written into result fields
+  std::string_view ohmUnit;              // unit word in the standard-value captions
+  std::string_view largerTag;            // tag of the nearest larger standard value
+  std::string_view smallerTag;           // tag of the nearest smaller standard value
 };
 
 // One word per line, in the order of LanguageWords.

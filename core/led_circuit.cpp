@@ -40,9 +40,9 @@ LedCalcResult Invalid() {
 LedCalcResult ErrorWords(LedCalcOutcome outcome, const LedCalcWords& words) {
   LedCalcResult result;
   result.outcome = outcome;
-  result.resisText = std::string(words.ProgError2);
-  result.watText = std::string(words.ProgError2);
-  result.ratingText = std::string(words.ProgError2);
+  result.resisText = std::string(words.errorWord);
+  result.watText = std::string(words.errorWord);
+  result.ratingText = std::string(words.errorWord);
   return result;
 }
 
@@ -55,10 +55,10 @@ std::string DiagramText(std::string_view resistorText) {
 // Above the ladder's top rung the rating says so instead of keeping an older
 // calculation's caption.
 std::string RatingText(double power, const LedCalcWords& words) {
-  if (auto caption = RateResistorPower(power, words.WatLang))
+  if (auto caption = RateResistorPower(power, words.wattUnit))
     return *caption;
   std::string text = "> 10 ";
-  text.append(words.WatLang);
+  text.append(words.wattUnit);
   return text;
 }
 
@@ -213,7 +213,7 @@ bool IsValidLedInput(std::string_view text) {
 }
 
 LedCalcWords LedCalcWordsOf(const LanguageWords& words) {
-  return {words.WatLang, words.ProgError2, words.OhmLang, words.LargerLang, words.SmallerLang};
+  return {words.wattUnit, words.errorWord, words.ohmUnit, words.largerTag, words.smallerTag};
 }
 
 LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
@@ -242,9 +242,9 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
 StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWords& words) {
   StandardRows rows;
   if (auto larger = FindLargerStandard(r, series))
-    rows.largerText = StandardCaption(*larger, words.OhmLang, words.LargerLang);
+    rows.largerText = StandardCaption(*larger, words.ohmUnit, words.largerTag);
   if (auto smaller = FindSmallerStandard(r, series))
-    rows.smallerText = StandardCaption(*smaller, words.OhmLang, words.SmallerLang);
+    rows.smallerText = StandardCaption(*smaller, words.ohmUnit, words.smallerTag);
   return rows;
 }
 

@@ -27,11 +27,11 @@ enum class LedCalcMode { Resis, Volt, Amp };
 
 // The five words result texts are built from.
 struct LedCalcWords {
-  std::string_view WatLang;
-  std::string_view ProgError2;
-  std::string_view OhmLang;
-  std::string_view LargerLang;
-  std::string_view SmallerLang;
+  std::string_view wattUnit;
+  std::string_view errorWord;
+  std::string_view ohmUnit;
+  std::string_view largerTag;
+  std::string_view smallerTag;
 };
 
 LedCalcWords LedCalcWordsOf(const LanguageWords& words);
@@ -44,7 +44,7 @@ enum class LedCalcOutcome {
 };
 
 // One optional text per result field of the panel; an absent text means the
-// field keeps what it shows. BelowLimit and NoResult put ProgError2 into the
+// field keeps what it shows. BelowLimit and NoResult put errorWord into the
 // solved value, light and rating fields and leave the others absent;
 // InvalidInput carries no text at all.
 //
@@ -87,8 +87,8 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   StandardSeries series = StandardSeries::E24);
 
 // The two standard-value rows for a resistor r, exactly as the calculation
-// writes them: "<entry> <OhmLang>  <LargerLang>" for the nearest larger entry
-// of `series` and the same with SmallerLang for the nearest smaller one,
+// writes them: "<entry> <ohmUnit>  <largerTag>" for the nearest larger entry
+// of `series` and the same with smallerTag for the nearest smaller one,
 // each absent when the series has no entry on that side of r.
 struct StandardRows {
   std::optional<std::string> largerText;

@@ -40,11 +40,11 @@ LedPanel::LedPanel() : inputs_{"12", "5", "2.2", "20"} {
   const LanguageWords& fa = kPersianWords;
   results_[Index(LedResult::SolvedValue)] = "50";
   results_[Index(LedResult::BranchLight)] = "220";
-  results_[Index(LedResult::PowerRating)] = RateResistorPower(0.02, fa.WatLang).value_or("");
+  results_[Index(LedResult::PowerRating)] = RateResistorPower(0.02, fa.wattUnit).value_or("");
   results_[Index(LedResult::LargerStandard)] =
-      StandardCaption({"51", 51}, fa.OhmLang, fa.LargerLang);
+      StandardCaption({"51", 51}, fa.ohmUnit, fa.largerTag);
   results_[Index(LedResult::SmallerStandard)] =
-      StandardCaption({"47", 47}, fa.OhmLang, fa.SmallerLang);
+      StandardCaption({"47", 47}, fa.ohmUnit, fa.smallerTag);
   results_[Index(LedResult::DiagramResistor)] = "R : 50 Ohm";
   results_[Index(LedResult::DiagramSupply)] = "VCC : 12V";
 }

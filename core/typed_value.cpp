@@ -21,7 +21,7 @@ bool DigitsOnly(std::string_view text) {
   return std::all_of(text.begin(), text.end(), IsD);
 }
 
-// Digits and at most one ".": the only texts a test other than T1 reads.
+// Digits and at most one ".": the only texts a form other than LeadingPoint reads.
 bool IsPlain(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) { return IsD(c) || c == '.'; }) &&
          std::count(text.begin(), text.end(), '.') <= 1;
@@ -55,9 +55,10 @@ TypedOutcome Cut(std::string_view text, std::size_t length) {
   return RewriteText{std::string(text.substr(0, length)), true};
 }
 
-// ---- Both windows
+// ---- Both windows. n is a digit 1 to 9, d any digit; the forms are named
+// for the text they match.
 
-TypedOutcome T1(std::string_view text) {
+TypedOutcome LeadingPoint(std::string_view text) {
   if (text.empty() || text[0] != '.')
     return NoChange{};
   std::string kept;
@@ -96,13 +97,13 @@ TypedOutcome LongCut(std::string_view t) {
 
 // ---- 4-band window: two significant digits
 
-TypedOutcome Four_T2(std::string_view t) {
+TypedOutcome FourDigit(std::string_view t) {
   if (t.size() != 1 || !IsN(t[0]))
     return NoChange{};
   return Select4(t[0], '0', 1);
 }
 
-TypedOutcome Four_T3(std::string_view t) {
+TypedOutcome FourDigitDigit(std::string_view t) {
   if (t.size() != 2 || !IsN(t[0]) || !IsD(t[1]))
     return NoChange{};
   return Select4(t[0], t[1], 2);
@@ -113,19 +114,19 @@ bool IsZeroPointN(std::string_view t) {
   return t.size() == 3 && t[0] == '0' && t[1] == '.' && IsN(t[2]);
 }
 
-TypedOutcome Four_T4a(std::string_view t) {
+TypedOutcome FourDigitPointDigit(std::string_view t) {
   if (!IsNPointN(t))
     return NoChange{};
   return Select4(t[0], t[2], 1);
 }
 
-TypedOutcome Four_T4b(std::string_view t) {
+TypedOutcome FourZeroPointDigit(std::string_view t) {
   if (IsNPointN(t) || !IsZeroPointN(t))
     return NoChange{};
   return Select4(t[2], '0', 0);
 }
 
-TypedOutcome Four_T4c(std::string_view t) {
+TypedOutcome FourDigitDigitZero(std::string_view t) {
   if (t.size() != 3 || IsNPointN(t) || IsZeroPointN(t))
     return NoChange{};
   if (!DigitsOnly(t) || t[2] != '0' || !IsN(t[0]))
@@ -133,7 +134,7 @@ TypedOutcome Four_T4c(std::string_view t) {
   return Select4(t[0], t[1], 3);
 }
 
-TypedOutcome Four_T4d(std::string_view t) {
+TypedOutcome FourThirdDigitCut(std::string_view t) {
   if (t.size() != 3 || !IsPlain(t) || IsNPointN(t) || IsZeroPointN(t))
     return NoChange{};
   if (!IsN(t[2]))
@@ -141,19 +142,19 @@ TypedOutcome Four_T4d(std::string_view t) {
   return Cut(t, 2);
 }
 
-TypedOutcome Four_T5a(std::string_view t) {
+TypedOutcome FourZeroPointDigitDigit(std::string_view t) {
   if (t.size() != 4 || !StartsWithZeroPoint(t) || !IsN(t[2]) || !IsD(t[3]))
     return NoChange{};
   return Select4(t[2], t[3], 0);
 }
 
-TypedOutcome Four_T5b(std::string_view t) {
+TypedOutcome FourFourDigitsEndingInZero(std::string_view t) {
   if (t.size() != 4 || !DigitsOnly(t) || !IsN(t[0]) || t[3] != '0')
     return NoChange{};
   return Select4(t[0], t[1], 4);
 }
 
-TypedOutcome Four_T5c(std::string_view t) {
+TypedOutcome FourFourthCharacterCut(std::string_view t) {
   if (t.size() != 4 || !IsPlain(t) || !IsD(t[0]) || StartsWithZeroPoint(t))
     return NoChange{};
   if (!IsN(t[3]))
@@ -163,7 +164,7 @@ TypedOutcome Four_T5c(std::string_view t) {
 
 // "0." followed by three or more characters holds a third significant digit
 // (0.475) that no multiplier can show: keep "0." and two digits.
-TypedOutcome Four_ZeroPointCut(std::string_view t) {
+TypedOutcome FourZeroPointCut(std::string_view t) {
   if (t.size() < 5 || !IsPlain(t) || !StartsWithZeroPoint(t))
     return NoChange{};
   return Cut(t, 4);
@@ -171,42 +172,42 @@ TypedOutcome Four_ZeroPointCut(std::string_view t) {
 
 // The multiplier of the 4-band long forms is their length: 47000 is 47 x 1000.
 constexpr TypedValueTest kFourBandTests[] = {
-    {"T1", T1},
-    {"T2", Four_T2},
-    {"T3", Four_T3},
-    {"T4a", Four_T4a},
-    {"T4b", Four_T4b},
-    {"T4c", Four_T4c},
-    {"T4d", Four_T4d},
-    {"T5a", Four_T5a},
-    {"T5b", Four_T5b},
-    {"T5c", Four_T5c},
-    {"T6", LongSelect<5, 5, 2>},
-    {"T7", LongSelect<6, 6, 2>},
-    {"T8", LongSelect<7, 7, 2>},
-    {"T9", LongSelect<8, 8, 2>},
-    {"T6cut", LongCut<5>},
-    {"T7cut", LongCut<6>},
-    {"T8cut", LongCut<7>},
-    {"T9cut", LongCut<8>},
-    {"ZeroPointCut", Four_ZeroPointCut},
+    {"LeadingPoint", LeadingPoint},
+    {"Digit", FourDigit},
+    {"DigitDigit", FourDigitDigit},
+    {"DigitPointDigit", FourDigitPointDigit},
+    {"ZeroPointDigit", FourZeroPointDigit},
+    {"DigitDigitZero", FourDigitDigitZero},
+    {"ThirdDigitCut", FourThirdDigitCut},
+    {"ZeroPointDigitDigit", FourZeroPointDigitDigit},
+    {"FourDigitsEndingInZero", FourFourDigitsEndingInZero},
+    {"FourthCharacterCut", FourFourthCharacterCut},
+    {"FiveEndingInZero", LongSelect<5, 5, 2>},
+    {"SixEndingInZero", LongSelect<6, 6, 2>},
+    {"SevenEndingInZero", LongSelect<7, 7, 2>},
+    {"EightEndingInZero", LongSelect<8, 8, 2>},
+    {"FifthDigitCut", LongCut<5>},
+    {"SixthDigitCut", LongCut<6>},
+    {"SeventhDigitCut", LongCut<7>},
+    {"EighthDigitCut", LongCut<8>},
+    {"ZeroPointCut", FourZeroPointCut},
 };
 
 // ---- 5-band window: three significant digits, no form that begins with "0"
 
-TypedOutcome Five_T2(std::string_view t) {
+TypedOutcome FiveDigit(std::string_view t) {
   if (t.size() != 1 || !IsN(t[0]))
     return NoChange{};
   return Select5(t[0], '0', '0', 0);
 }
 
-TypedOutcome Five_T3(std::string_view t) {
+TypedOutcome FiveDigitDigit(std::string_view t) {
   if (t.size() != 2 || !IsN(t[0]) || !IsD(t[1]))
     return NoChange{};
   return Select5(t[0], t[1], '0', 1);
 }
 
-TypedOutcome Five_T4a(std::string_view t) {
+TypedOutcome FiveDigitPointDigit(std::string_view t) {
   if (!IsNPointN(t))
     return NoChange{};
   return Select5(t[0], t[2], '0', 0);
@@ -217,11 +218,11 @@ bool IsFiveBandWaitingForm(std::string_view t) {
   return t.size() == 3 && !IsNPointN(t) && ((t[1] == '.' && t[2] == '0') || t[2] == '.');
 }
 
-TypedOutcome Five_T4b(std::string_view) {
+TypedOutcome FivePointOnTheWay(std::string_view) {
   return NoChange{};
 }
 
-TypedOutcome Five_T4c(std::string_view t) {
+TypedOutcome FiveThreeDigits(std::string_view t) {
   if (t.size() != 3 || IsNPointN(t) || IsFiveBandWaitingForm(t))
     return NoChange{};
   if (!DigitsOnly(t) || !IsN(t[0]))
@@ -239,19 +240,19 @@ bool IsNDPointD(std::string_view t) {
   return t.size() == 4 && IsN(t[0]) && IsD(t[1]) && t[2] == '.' && IsD(t[3]);
 }
 
-TypedOutcome Five_T5a(std::string_view t) {
+TypedOutcome FiveDigitPointDigitDigit(std::string_view t) {
   if (!IsNPointDD(t))
     return NoChange{};
   return Select5(t[0], t[2], t[3], 0);
 }
 
-TypedOutcome Five_T5b(std::string_view t) {
+TypedOutcome FiveDigitDigitPointDigit(std::string_view t) {
   if (IsNPointDD(t) || !IsNDPointD(t))
     return NoChange{};
   return Select5(t[0], t[1], t[3], 1);
 }
 
-TypedOutcome Five_T5c(std::string_view t) {
+TypedOutcome FiveFourDigitsEndingInZero(std::string_view t) {
   if (t.size() != 4 || IsNPointDD(t) || IsNDPointD(t))
     return NoChange{};
   if (!DigitsOnly(t) || t[3] != '0' || !IsN(t[0]))
@@ -259,7 +260,7 @@ TypedOutcome Five_T5c(std::string_view t) {
   return Select5(t[0], t[1], t[2], 3);
 }
 
-TypedOutcome Five_T5d(std::string_view t) {
+TypedOutcome FiveFourthCharacterCut(std::string_view t) {
   if (t.size() != 4 || !IsPlain(t) || IsNPointDD(t) || IsNDPointD(t))
     return NoChange{};
   if (!IsD(t[0]) || !IsN(t[3]))
@@ -270,26 +271,26 @@ TypedOutcome Five_T5d(std::string_view t) {
 // The multiplier of the 5-band long forms is their length less one: 47000 is
 // 470 x 100.
 constexpr TypedValueTest kFiveBandTests[] = {
-    {"T1", T1},
-    {"T2", Five_T2},
-    {"T3", Five_T3},
-    {"T4a", Five_T4a},
-    {"T4b", Five_T4b},
-    {"T4c", Five_T4c},
-    {"T5a", Five_T5a},
-    {"T5b", Five_T5b},
-    {"T5c", Five_T5c},
-    {"T5d", Five_T5d},
-    {"T6", LongSelect<5, 4, 3>},
-    {"T7", LongSelect<6, 5, 3>},
-    {"T8", LongSelect<7, 6, 3>},
-    {"T9", LongSelect<8, 7, 3>},
-    {"T10", LongSelect<9, 8, 3>},
-    {"T6cut", LongCut<5>},
-    {"T7cut", LongCut<6>},
-    {"T8cut", LongCut<7>},
-    {"T9cut", LongCut<8>},
-    {"T10cut", LongCut<9>},
+    {"LeadingPoint", LeadingPoint},
+    {"Digit", FiveDigit},
+    {"DigitDigit", FiveDigitDigit},
+    {"DigitPointDigit", FiveDigitPointDigit},
+    {"PointOnTheWay", FivePointOnTheWay},
+    {"ThreeDigits", FiveThreeDigits},
+    {"DigitPointDigitDigit", FiveDigitPointDigitDigit},
+    {"DigitDigitPointDigit", FiveDigitDigitPointDigit},
+    {"FourDigitsEndingInZero", FiveFourDigitsEndingInZero},
+    {"FourthCharacterCut", FiveFourthCharacterCut},
+    {"FiveEndingInZero", LongSelect<5, 4, 3>},
+    {"SixEndingInZero", LongSelect<6, 5, 3>},
+    {"SevenEndingInZero", LongSelect<7, 6, 3>},
+    {"EightEndingInZero", LongSelect<8, 7, 3>},
+    {"NineEndingInZero", LongSelect<9, 8, 3>},
+    {"FifthDigitCut", LongCut<5>},
+    {"SixthDigitCut", LongCut<6>},
+    {"SeventhDigitCut", LongCut<7>},
+    {"EighthDigitCut", LongCut<8>},
+    {"NinthDigitCut", LongCut<9>},
 };
 
 }  // namespace

@@ -42,8 +42,8 @@ struct NoChange {
 
 using TypedOutcome = std::variant<NoChange, SelectBands, RewriteText>;
 
-// One test of a window's table, "T1" to "T10" with a letter or "cut" where a
-// length has several. Texts are bytes; only texts of ASCII digits and at most
+// One test of a window's table, named for the shape of text it matches
+// ("DigitPointDigit", "ThirdDigitCut"). Texts are bytes; only texts of ASCII digits and at most
 // one "." are ever selected from or cut, so a multi-byte character is never
 // split, and a text holding any other character is left alone unless it
 // begins with "." (every "." is then removed).

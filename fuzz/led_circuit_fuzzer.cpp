@@ -111,9 +111,9 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
     case LedCalcOutcome::NoResult:
       FUZZ_CHECK(r.outcome == LedCalcOutcome::NoResult || mode != LedCalcMode::Resis, boxes[0],
                  "BelowLimit in resistor mode");
-      FUZZ_CHECK(Or(r.resisText) == words.ProgError2, Or(r.resisText), words.ProgError2);
-      FUZZ_CHECK(Or(r.watText) == words.ProgError2, Or(r.watText), words.ProgError2);
-      FUZZ_CHECK(Or(r.ratingText) == words.ProgError2, Or(r.ratingText), words.ProgError2);
+      FUZZ_CHECK(Or(r.resisText) == words.errorWord, Or(r.resisText), words.errorWord);
+      FUZZ_CHECK(Or(r.watText) == words.errorWord, Or(r.watText), words.errorWord);
+      FUZZ_CHECK(Or(r.ratingText) == words.errorWord, Or(r.ratingText), words.errorWord);
       FUZZ_CHECK(!r.largerText && !r.smallerText && !r.diagramText, Or(r.largerText),
                  Or(r.diagramText));
       return r.outcome;
@@ -132,7 +132,7 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
                WrittenNumberFault(*r.resisText));
   }
   FUZZ_CHECK(WrittenNumberFault(*r.watText).empty(), *r.watText, WrittenNumberFault(*r.watText));
-  FUZZ_CHECK(IsRatingText(*r.ratingText, words.WatLang), *r.ratingText, words.WatLang);
+  FUZZ_CHECK(IsRatingText(*r.ratingText, words.wattUnit), *r.ratingText, words.wattUnit);
 
   const double solved = TextToNumber(*r.resisText);
   FUZZ_CHECK(std::isfinite(solved), *r.resisText, "solved value not finite");
@@ -152,11 +152,11 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
   }
   std::optional<double> larger, smaller;
   if (r.largerText) {
-    larger = CaptionValue(*r.largerText, series, words.OhmLang, words.LargerLang);
+    larger = CaptionValue(*r.largerText, series, words.ohmUnit, words.largerTag);
     FUZZ_CHECK(larger.has_value(), *r.largerText, "not a standard-value caption");
   }
   if (r.smallerText) {
-    smaller = CaptionValue(*r.smallerText, series, words.OhmLang, words.SmallerLang);
+    smaller = CaptionValue(*r.smallerText, series, words.ohmUnit, words.smallerTag);
     FUZZ_CHECK(smaller.has_value(), *r.smallerText, "not a standard-value caption");
   }
   if (larger && smaller)

@@ -508,8 +508,8 @@ void MainWindow::OnArrangementChosen(int position) {
 }
 
 void MainWindow::ShowInvalidInputMessage() {
-  QMessageBox box(QMessageBox::Warning, windowTitle(), Text(words_.ProgError), QMessageBox::Ok,
-                  this);
+  QMessageBox box(QMessageBox::Warning, windowTitle(), Text(words_.invalidInputMessage),
+                  QMessageBox::Ok, this);
   box.setObjectName(QStringLiteral("ProgErrorMessage"));
   box.setLayoutDirection(DirectionOf(words_.language));
   box.exec();

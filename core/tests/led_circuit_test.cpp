@@ -266,20 +266,20 @@ TEST(WithStandardSeries, MatchesACalculationInTheNewSeries) {
 
 TEST(LedCalcWordsOf, TakesTheFiveResultWords) {
   LedCalcWords w = LedCalcWordsOf(kPersianWords);
-  EXPECT_EQ(w.WatLang, "وات");
-  EXPECT_EQ(w.ProgError2, "خطا");
-  EXPECT_EQ(w.OhmLang, "اهم");
-  EXPECT_EQ(w.LargerLang, "(بزرگتر)");
-  EXPECT_EQ(w.SmallerLang, "(کوچکتر)");
+  EXPECT_EQ(w.wattUnit, "وات");
+  EXPECT_EQ(w.errorWord, "خطا");
+  EXPECT_EQ(w.ohmUnit, "اهم");
+  EXPECT_EQ(w.largerTag, "(بزرگتر)");
+  EXPECT_EQ(w.smallerTag, "(کوچکتر)");
 }
 
 TEST(LanguageWords, PersianTextsUseArabicYehAndKeheh) {
-  // ProgError is written with U+064A, never the Farsi yeh U+06CC; the
+  // invalidInputMessage is written with U+064A, never the Farsi yeh U+06CC; the
   // smaller tag starts with keheh U+06A9.
-  EXPECT_NE(kPersianWords.ProgError.find("\u064A"), std::string_view::npos);
-  EXPECT_EQ(kPersianWords.ProgError.find("\u06CC"), std::string_view::npos);
-  EXPECT_EQ(kPersianWords.SmallerLang.substr(0, 3), "(\u06A9");
-  EXPECT_EQ(kPersianWords.ProgError,
+  EXPECT_NE(kPersianWords.invalidInputMessage.find("\u064A"), std::string_view::npos);
+  EXPECT_EQ(kPersianWords.invalidInputMessage.find("\u06CC"), std::string_view::npos);
+  EXPECT_EQ(kPersianWords.smallerTag.substr(0, 3), "(\u06A9");
+  EXPECT_EQ(kPersianWords.invalidInputMessage,
             "!\u0645\u0642\u0627\u062F\u064A\u0631 \u0648\u0627\u0631"
             "\u062F \u0634\u062F\u0647 \u0627\u0634\u0628\u0627\u0647 "
             "\u0645\u064A\u0628\u0627\u0634\u062F");

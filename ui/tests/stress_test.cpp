@@ -408,7 +408,7 @@ void Walk::HandleModal(QWidget* modal) {
     UseColourWindow(*colour);
   } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
     ++messagesShown_;
-    Check(box->text() == Utf8(main_->Words().ProgError),
+    Check(box->text() == Utf8(main_->Words().invalidInputMessage),
           QStringLiteral("message [%1] is not the invalid-input message").arg(box->text()));
     Check(box->windowTitle() == main_->windowTitle(), QStringLiteral("message title"));
     if (Chance(0.5)) {
