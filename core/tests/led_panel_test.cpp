@@ -34,19 +34,6 @@ void SetInputs(LedPanel& panel, const std::vector<std::string>& texts) {
     panel.EditInput(kLedInputs[i], texts[i]);
 }
 
-TEST(LedPanelTest, StartsWithTheDesignedCircuit) {
-  const LedPanel panel;
-  EXPECT_EQ(panel.Input(In::Supply), "12");
-  EXPECT_EQ(panel.Input(In::Third), "2.2");
-  EXPECT_EQ(panel.Result(Field::PowerRating), "1/4 وات");
-  EXPECT_EQ(panel.Result(Field::LargerStandard), "51" + kFaOhm + kLarger);
-  EXPECT_EQ(panel.Result(Field::DiagramSupply), "VCC : 12V");
-  EXPECT_EQ(panel.Arrangement(), LedArrangement::Series);
-  EXPECT_EQ(panel.CircuitDiagram().picture, Pic::SeriesMany);
-  EXPECT_EQ(panel.CircuitDiagram().lastLedName, "D5");
-  EXPECT_EQ(panel.Series(), StandardSeries::E24);
-}
-
 // One press of the calculation button on the inputs given, and what the
 // fields and the diagram show afterwards.
 struct CalcRow {

@@ -10,6 +10,7 @@
 
 #include "ui/colour_code_window.h"
 #include "ui/main_window.h"
+#include "ui/tests/gui_test_support.h"
 
 using namespace kalvane;
 
@@ -42,27 +43,17 @@ class AccessibilityTest : public QObject {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("persian");
     QTest::addColumn<QString>("english");
-    QTest::newRow("supply") << "Vtdc"
-                            << "ولتاژ منبع تغذيه DC (ولت)"
-                            << "Supply Voltage (V)";
-    QTest::newRow("count") << "LedCount"
-                           << "تعداد LED سري شده (تعداد)"
-                           << "Count of LEDs in series (pcs.)";
-    QTest::newRow("result") << "ResisSH"
-                            << "مقاومت براي هر شاخه (اهم)"
-                            << "Resistor for each branch (Ohm)";
-    QTest::newRow("spin up") << "BtUpA"
-                             << "افزايش: ولتاژ منبع تغذيه DC (ولت)"
-                             << "Increase: Supply Voltage (V)";
-    QTest::newRow("spin down") << "BtDownD"
-                               << "کاهش: جريان هر LED (ميلي آمپر)"
-                               << "Decrease: Current of one LED (mA)";
-    QTest::newRow("arrangement") << "SerMov"
-                                 << "نحوه اتصال LED ها"
-                                 << "LED arrangement";
-    QTest::newRow("diagram") << "Image1"
-                             << "نمودار مدار"
-                             << "Circuit diagram";
+    test::AddTextRow("supply", {"Vtdc", "ولتاژ منبع تغذيه DC (ولت)", "Supply Voltage (V)"});
+    test::AddTextRow("count",
+                     {"LedCount", "تعداد LED سري شده (تعداد)", "Count of LEDs in series (pcs.)"});
+    test::AddTextRow("result",
+                     {"ResisSH", "مقاومت براي هر شاخه (اهم)", "Resistor for each branch (Ohm)"});
+    test::AddTextRow(
+        "spin up", {"BtUpA", "افزايش: ولتاژ منبع تغذيه DC (ولت)", "Increase: Supply Voltage (V)"});
+    test::AddTextRow("spin down", {"BtDownD", "کاهش: جريان هر LED (ميلي آمپر)",
+                                   "Decrease: Current of one LED (mA)"});
+    test::AddTextRow("arrangement", {"SerMov", "نحوه اتصال LED ها", "LED arrangement"});
+    test::AddTextRow("diagram", {"Image1", "نمودار مدار", "Circuit diagram"});
   }
   void mainWindowNamesFollowLanguageAndMode() {
     QFETCH(QString, control);

@@ -262,16 +262,11 @@ class ColourWindowTest : public QObject {
   void typedBoxKeysCarryingTheirX11Texts_data() {
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("box");
-    QTest::newRow("Delete at the start") << "4 7 Home Del"
-                                         << "7";
-    QTest::newRow("Delete in the middle") << "4 7 0 Left Left Del"
-                                          << "40";
-    QTest::newRow("Backspace at the end") << "4 7 BS"
-                                          << "4";
-    QTest::newRow("keypad Delete") << "4 7 Home KpDel"
-                                   << "7";
-    QTest::newRow("select all and type over") << "4 7 ^A 1 5"
-                                              << "15";
+    test::AddTextRow("Delete at the start", {"4 7 Home Del", "7"});
+    test::AddTextRow("Delete in the middle", {"4 7 0 Left Left Del", "40"});
+    test::AddTextRow("Backspace at the end", {"4 7 BS", "4"});
+    test::AddTextRow("keypad Delete", {"4 7 Home KpDel", "7"});
+    test::AddTextRow("select all and type over", {"4 7 ^A 1 5", "15"});
   }
   void typedBoxKeysCarryingTheirX11Texts() {
     auto window = Open(WindowKind::FourBand);

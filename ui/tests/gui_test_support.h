@@ -28,6 +28,13 @@ T* Get(const QObject& root, const QString& name) {
   return found;
 }
 
+// A row of a data table whose columns are all texts, written on one line.
+inline void AddTextRow(const char* name, const QStringList& columns) {
+  QTestData& row = QTest::newRow(name);
+  for (const QString& column : columns)
+    row << column;
+}
+
 // The text a box or label shows.
 inline QString TextOf(const QObject& root, const QString& name) {
   if (auto* box = root.findChild<QLineEdit*>(name))
