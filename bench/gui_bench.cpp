@@ -213,7 +213,7 @@ int RunFirstOpen(const std::function<void(MainWindow&)>& open) {
 int RunFirstSwitch() {
   MainWindow main;
   ShowAndSettle(main);
-  const Timing timing = Time([&] { main.EnAction()->trigger(); });
+  const Timing timing = Time([&] { main.EnglishAction()->trigger(); });
   std::printf("MEASURE ns=%lld painted_ns=%lld\n", static_cast<long long>(timing.settledMs * 1e6),
               static_cast<long long>(timing.paintedMs * 1e6));
   std::fflush(stdout);

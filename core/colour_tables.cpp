@@ -1,5 +1,7 @@
 #include "core/colour_tables.h"
 
+#include "core/temperature_coefficient.h"
+
 namespace kalvane {
 namespace {
 
@@ -98,11 +100,51 @@ constexpr std::array<std::string_view, 5> kToleranceValues5 = {"1", "2", "0.5", 
 using enum BandList;
 
 constexpr ColourWindowLayout kFourBand = {
-    4, 2, 2, 3, {FirstDigit, Digit, Multiplier, Tolerance4, Tolerance4}, {0, 0, 1, 1, 0}, 8, true,
+    4,
+    2,
+    2,
+    3,
+    {FirstDigit, Digit, Multiplier, Tolerance4, Tolerance4, Tolerance4},
+    {0, 0, 1, 1, 0, 0},
+    8,
+    true,
+    -1,
 };
 constexpr ColourWindowLayout kFiveBand = {
-    5, 3, 3, 4, {FirstDigit, Digit, Digit, Multiplier, Tolerance5}, {0, 0, 0, 0, 0}, 9, false,
+    5,
+    3,
+    3,
+    4,
+    {FirstDigit, Digit, Digit, Multiplier, Tolerance5, Tolerance5},
+    {0, 0, 0, 0, 0, 0},
+    9,
+    false,
+    -1,
 };
+// The temperature coefficient starts at Brown, 100 ppm/K, the usual one.
+constexpr ColourWindowLayout kSixBand = {
+    6,
+    3,
+    3,
+    4,
+    {FirstDigit, Digit, Digit, Multiplier, Tolerance5, TemperatureCoefficient},
+    {0, 0, 0, 0, 0, 1},
+    9,
+    false,
+    5,
+};
+
+// The temperature-coefficient list as band list items.
+std::span<const BandListItem> TemperatureCoefficientListItems() {
+  static const auto items = [] {
+    std::array<BandListItem, 9> list{};
+    const auto source = TemperatureCoefficientItems();
+    for (std::size_t i = 0; i < list.size() && i < source.size(); ++i)
+      list[i] = {source[i].colour, source[i].english, source[i].persian};
+    return list;
+  }();
+  return items;
+}
 
 }  // namespace
 
@@ -122,6 +164,8 @@ std::span<const BandListItem> ItemsOf(BandList list) {
       return kTolerance4Items;
     case Tolerance5:
       return kTolerance5Items;
+    case TemperatureCoefficient:
+      return TemperatureCoefficientListItems();
   }
   return {};
 }
@@ -179,7 +223,15 @@ std::optional<int> MultiplierPosition(int exponent) {
 }
 
 const ColourWindowLayout& LayoutOf(WindowKind kind) {
-  return kind == WindowKind::FourBand ? kFourBand : kFiveBand;
+  switch (kind) {
+    case WindowKind::FourBand:
+      return kFourBand;
+    case WindowKind::FiveBand:
+      break;
+    case WindowKind::SixBand:
+      return kSixBand;
+  }
+  return kFiveBand;
 }
 
 std::optional<BandList> ListOf(WindowKind kind, int band) {

@@ -47,11 +47,12 @@ const BandColourInfo& InfoOf(BandColour colour);
 // The five lists the bands choose from; a band's state is its position in
 // its list, counted from 0.
 enum class BandList {
-  FirstDigit,  // 9 positions, Brown to White: position p is digit p + 1
-  Digit,       // 10 positions, Black to White: position p is digit p
-  Multiplier,  // 9 positions, Silver to Blue: position p is the factor 10^(p - 2)
-  Tolerance4,  // 7 positions: Silver, Gold, Brown, Red, Green, Blue, Violet
-  Tolerance5,  // 5 positions: Tolerance4 without Silver and Gold
+  FirstDigit,              // 9 positions, Brown to White: position p is digit p + 1
+  Digit,                   // 10 positions, Black to White: position p is digit p
+  Multiplier,              // 9 positions, Silver to Blue: position p is the factor 10^(p - 2)
+  Tolerance4,              // 7 positions: Silver, Gold, Brown, Red, Green, Blue, Violet
+  Tolerance5,              // 5 positions: Tolerance4 without Silver and Gold
+  TemperatureCoefficient,  // 9 positions, Black to Gray: 250 to 1 ppm/K
 };
 
 struct BandListItem {
@@ -82,9 +83,13 @@ std::optional<int> FirstDigitPosition(int digit);
 std::optional<int> DigitPosition(int digit);
 std::optional<int> MultiplierPosition(int exponent);
 
-enum class WindowKind { FourBand, FiveBand };
+// The 6-band window is the 5-band one with a temperature-coefficient band
+// after the tolerance; its typed value follows the 5-band rules.
+enum class WindowKind { FourBand, FiveBand, SixBand };
+inline constexpr std::array<WindowKind, 3> kWindowKinds = {
+    WindowKind::FourBand, WindowKind::FiveBand, WindowKind::SixBand};
 
-inline constexpr int kMaxBandCount = 5;
+inline constexpr int kMaxBandCount = 6;
 
 // A selected position for every band of a window, indexed by band from the
 // left end of the resistor (0 is the first digit). Entries past the window's
@@ -103,6 +108,7 @@ struct ColourWindowLayout {
   BandPositions defaultPositions;             // selected when the window opens
   std::size_t entryLengthLimit;               // characters the typed-resistance box holds
   bool writesValueToEntry;                    // band changes write the value in Ohm into the box
+  int temperatureCoefficientBand;             // its index, or -1 when the window has none
 };
 
 const ColourWindowLayout& LayoutOf(WindowKind kind);
@@ -115,7 +121,7 @@ bool AreValidPositions(WindowKind kind, const BandPositions& positions);
 
 // The tolerance value texts of a window, one per position of its tolerance
 // list: "10", "5", "1", "2", "0.5", "0.25", "0.1" for 4 bands and "1", "2",
-// "0.5", "0.25", "0.1" for 5 bands.
+// "0.5", "0.25", "0.1" for 5 and 6 bands.
 std::span<const std::string_view> ToleranceValuesOf(WindowKind kind);
 
 // What the typed-resistance box of both windows holds when the window is built.

@@ -1,5 +1,7 @@
 #include "core/colour_window_model.h"
 
+#include "core/temperature_coefficient.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -32,19 +34,12 @@ ColourWindowModel::ColourWindowModel(WindowKind kind)
 
 std::optional<std::string> ColourWindowModel::KeyInsertion(std::string_view keyText,
                                                            std::size_t selected) const {
-  std::optional<std::string> ascii = TypedInsertion(keyText, kAllowed);
-  if (!ascii || CharacterCount(text_) - std::min(selected, CharacterCount(text_)) + ascii->size() >
-                    LengthLimit())
-    return std::nullopt;
-  return ascii;
+  return KeyInsertionWithin(keyText, kAllowed, CharacterCount(text_), selected, LengthLimit());
 }
 
 std::string ColourWindowModel::PasteInsertion(std::string_view clipboard,
                                               std::size_t selected) const {
-  std::string kept = KeepOnly(ToAsciiNumberText(clipboard), kAllowed);
-  const std::size_t length = CharacterCount(text_) - std::min(selected, CharacterCount(text_));
-  kept.resize(std::min(kept.size(), LengthLimit() - std::min(length, LengthLimit())));
-  return kept;
+  return PasteInsertionWithin(clipboard, kAllowed, CharacterCount(text_), selected, LengthLimit());
 }
 
 void ColourWindowModel::EditEntry(std::string_view text, std::size_t caret) {
@@ -157,6 +152,8 @@ void ColourWindowModel::OnPersianChanged(int band) {
   SetEnglish(band, persian_[Index(band)]);
   if (band == layout_->toleranceBand) {
     OnToleranceChanged();
+  } else if (band == layout_->temperatureCoefficientBand) {
+    OnTemperatureCoefficientChanged();
   } else {
     OnValueBandChanged();
   }
@@ -194,6 +191,13 @@ void ColourWindowModel::OnValueBandChanged() {
   state_.SetBandValueText(shown.scaledText);
   resistanceEnglish_ = std::move(shown.englishCaption);
   resistancePersian_ = std::move(shown.persianCaption);
+}
+
+void ColourWindowModel::OnTemperatureCoefficientChanged() {
+  const auto items = TemperatureCoefficientItems();
+  const std::size_t position = Index(persian_[Index(layout_->temperatureCoefficientBand)]);
+  if (position < items.size())
+    temperatureCaption_ = std::string(items[position].ppmPerKelvin) + " ppm/K";
 }
 
 void ColourWindowModel::OnToleranceChanged() {

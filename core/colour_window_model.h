@@ -70,6 +70,8 @@ class ColourWindowModel final : private TypedValueHost {
   const std::string& ResistanceCaptionEnglish() const { return resistanceEnglish_; }
   const std::string& ResistanceCaptionPersian() const { return resistancePersian_; }
   const std::string& ToleranceCaption() const { return toleranceCaption_; }
+  // "100 ppm/K"; empty in a window without a temperature-coefficient band.
+  const std::string& TemperatureCoefficientCaption() const { return temperatureCaption_; }
   const ColourWindowState& State() const { return state_; }
 
   // The deepest handler nesting seen so far, and whether kDepthLimit was hit.
@@ -93,6 +95,7 @@ class ColourWindowModel final : private TypedValueHost {
   void OnEnglishChanged(int band);
   void OnValueBandChanged();
   void OnToleranceChanged();
+  void OnTemperatureCoefficientChanged();
 
   bool EnterHandler();
   void LeaveHandler() { --depth_; }
@@ -107,6 +110,7 @@ class ColourWindowModel final : private TypedValueHost {
   std::string resistanceEnglish_;
   std::string resistancePersian_;
   std::string toleranceCaption_;
+  std::string temperatureCaption_;
   int depth_ = 0;
   int maxDepth_ = 0;
   bool depthLimitReached_ = false;

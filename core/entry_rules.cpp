@@ -76,6 +76,32 @@ std::optional<std::string> TypedInsertion(std::string_view keyText, std::string_
   return ascii;
 }
 
+namespace {
+
+// Characters left free in the box once the selection is replaced.
+std::size_t Room(std::size_t length, std::size_t selected, std::size_t limit) {
+  const std::size_t kept = length - std::min(selected, length);
+  return limit > kept ? limit - kept : 0;
+}
+
+}  // namespace
+
+std::optional<std::string> KeyInsertionWithin(std::string_view keyText, std::string_view allowed,
+                                              std::size_t length, std::size_t selected,
+                                              std::size_t limit) {
+  std::optional<std::string> typed = TypedInsertion(keyText, allowed);
+  if (!typed || typed->size() > Room(length, selected, limit))
+    return std::nullopt;
+  return typed;
+}
+
+std::string PasteInsertionWithin(std::string_view clipboard, std::string_view allowed,
+                                 std::size_t length, std::size_t selected, std::size_t limit) {
+  std::string kept = KeepOnly(ToAsciiNumberText(clipboard), allowed);
+  kept.resize(std::min(kept.size(), Room(length, selected, limit)));
+  return kept;
+}
+
 int LimitByPoint(std::string_view text, int start, int lengthWithPoint, int lengthWithoutPoint) {
   const std::size_t from = static_cast<std::size_t>(std::max(start, 1) - 1);
   const bool hasPoint = from < text.size() && text.find('.', from) != std::string_view::npos;

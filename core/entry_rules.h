@@ -12,6 +12,11 @@ namespace kalvane {
 
 inline constexpr std::string_view kDecimalSet = "0123456789.";
 inline constexpr std::string_view kIntegerSet = "0123456789";
+// Every printable ASCII character, the space included: boxes that read what
+// is typed and say what is wrong with it.
+inline constexpr std::string_view kPrintableAscii =
+    " !\"#$%&'()*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`"
+    "abcdefghijklmnopqrstuvwxyz{|}~";
 
 // `text` with every Persian digit (U+06F0..U+06F9) and Arabic-Indic digit
 // (U+0660..U+0669) as its ASCII digit and the Arabic decimal separator
@@ -26,6 +31,16 @@ std::string KeepOnly(std::string_view utf8, std::string_view allowed);
 // Persian and Arabic digits as ASCII, or none when a character of it is
 // outside the set, in which case the whole key is refused.
 std::optional<std::string> TypedInsertion(std::string_view keyText, std::string_view allowed);
+
+// For a box of `length` characters, `selected` of them selected, that holds
+// at most `limit`: what a key's text types (as TypedInsertion, and refused
+// when the box would grow past the limit), and what a paste inserts (the
+// characters a key could type, as ASCII, as many as there is room for).
+std::optional<std::string> KeyInsertionWithin(std::string_view keyText, std::string_view allowed,
+                                              std::size_t length, std::size_t selected,
+                                              std::size_t limit);
+std::string PasteInsertionWithin(std::string_view clipboard, std::string_view allowed,
+                                 std::size_t length, std::size_t selected, std::size_t limit);
 
 // A length limit that follows the decimal point: `lengthWithPoint` when "."
 // occurs in `text` from the 1-based position `start` on, else

@@ -1,4 +1,4 @@
-// Fuzz target for the typed-resistance box of both colour windows, driven
+// Fuzz target for the typed-resistance box of every colour window, driven
 // through the core's window model. Each input is pasted whole into a fresh
 // window, and then played as a script of user actions into another:
 //   '<'            Backspace
@@ -19,13 +19,22 @@
 
 #include "core/colour_bands.h"
 #include "core/colour_window_model.h"
+#include "core/temperature_coefficient.h"
 #include "fuzz/fuzz_check.h"
 
 namespace kalvane::fuzz {
 namespace {
 
 const char* KindName(WindowKind kind) {
-  return kind == WindowKind::FourBand ? "4-band" : "5-band";
+  switch (kind) {
+    case WindowKind::FourBand:
+      return "4-band";
+    case WindowKind::FiveBand:
+      return "5-band";
+    case WindowKind::SixBand:
+      break;
+  }
+  return "6-band";
 }
 
 void CheckWindow(const ColourWindowModel& w, const BandPositions& before, std::string_view step) {
@@ -46,6 +55,13 @@ void CheckWindow(const ColourWindowModel& w, const BandPositions& before, std::s
   const auto tolerance =
       w.State().ToleranceLabelText(w.Positions()[static_cast<std::size_t>(layout.toleranceBand)]);
   FUZZ_CHECK(tolerance && w.ToleranceCaption() == *tolerance, w.ToleranceCaption(), step);
+  if (layout.temperatureCoefficientBand >= 0) {
+    const std::size_t tc =
+        static_cast<std::size_t>(w.Positions()[std::size_t(layout.temperatureCoefficientBand)]);
+    FUZZ_CHECK(w.TemperatureCoefficientCaption() ==
+                   std::string(TemperatureCoefficientItems()[tc].ppmPerKelvin) + " ppm/K",
+               w.TemperatureCoefficientCaption(), step);
+  }
 
   bool valueBandMoved = false;
   for (int band = 0; band <= layout.multiplierBand; ++band) {
@@ -107,7 +123,7 @@ void PlayScript(WindowKind kind, std::string_view script) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  for (kalvane::WindowKind kind : {kalvane::WindowKind::FourBand, kalvane::WindowKind::FiveBand}) {
+  for (kalvane::WindowKind kind : kalvane::kWindowKinds) {
     kalvane::fuzz::PasteWhole(kind, input);
     kalvane::fuzz::PlayScript(kind, input);
   }

@@ -1,4 +1,5 @@
 #include "core/colour_tables.h"
+#include "core/temperature_coefficient.h"
 
 #include <gtest/gtest.h>
 
@@ -56,8 +57,9 @@ std::vector<char32_t> CodePoints(std::string_view text) {
   return points;
 }
 
-constexpr BandList kAllLists[] = {BandList::FirstDigit, BandList::Digit, BandList::Multiplier,
-                                  BandList::Tolerance4, BandList::Tolerance5};
+constexpr BandList kAllLists[] = {BandList::FirstDigit, BandList::Digit,
+                                  BandList::Multiplier, BandList::Tolerance4,
+                                  BandList::Tolerance5, BandList::TemperatureCoefficient};
 
 // What the item text of a position must read, built from the colour's names
 // and the position's meaning, so a mistyped row or a misplaced colour shows.
@@ -76,6 +78,10 @@ std::string ExpectedPrefix(BandList list, int position) {
     case BandList::Tolerance4:
     case BandList::Tolerance5:
       return "±" + std::string(InfoOf(colour).tolerance) + "% ";
+    case BandList::TemperatureCoefficient:
+      return std::string(TemperatureCoefficientItems()[static_cast<std::size_t>(position)]
+                             .ppmPerKelvin) +
+             " ppm/K ";
   }
   return {};
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/number_text.h"
+#include "core/temperature_coefficient.h"
 #include "core/tests/row_name.h"
 
 namespace kalvane {
@@ -46,6 +47,12 @@ void ExpectConsistent(const ColourWindowModel& w) {
   ASSERT_EQ(w.ResistanceCaptionPersian(), shown.persianCaption);
   ASSERT_EQ(w.ToleranceCaption(),
             w.State().ToleranceLabelText(w.Positions()[std::size_t(layout.toleranceBand)]));
+  if (layout.temperatureCoefficientBand >= 0) {
+    const int position = w.Positions()[std::size_t(layout.temperatureCoefficientBand)];
+    ASSERT_EQ(
+        w.TemperatureCoefficientCaption(),
+        std::string(TemperatureCoefficientItems()[std::size_t(position)].ppmPerKelvin) + " ppm/K");
+  }
 }
 
 struct OpeningRow {
@@ -79,9 +86,10 @@ TEST_P(OpeningTest, ShowsTheDefaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Windows, OpeningTest,
-    testing::Values(OpeningRow{"FourBand", Kind::FourBand, {Brown, Black, Gold, Gold}, "±5%"},
-                    OpeningRow{
-                        "FiveBand", Kind::FiveBand, {Brown, Black, Black, Silver, Brown}, "±1%"}),
+    testing::Values(
+        OpeningRow{"FourBand", Kind::FourBand, {Brown, Black, Gold, Gold}, "±5%"},
+        OpeningRow{"FiveBand", Kind::FiveBand, {Brown, Black, Black, Silver, Brown}, "±1%"},
+        OpeningRow{"SixBand", Kind::SixBand, {Brown, Black, Black, Silver, Brown}, "±1%"}),
     RowName{});
 
 // One keystroke, or a paste when `paste` is set, and what the window shows after it.
@@ -308,7 +316,7 @@ TEST(ColourWindowModelTest, FiveBandBandChoiceLeavesTheBox) {
 }
 
 TEST(ColourWindowModelTest, EnglishPickActsAsThePersianOne) {
-  for (Kind kind : {Kind::FourBand, Kind::FiveBand}) {
+  for (Kind kind : kWindowKinds) {
     ColourWindowModel persian(kind);
     ColourWindowModel english(kind);
     persian.SelectPersian(1, 6);
@@ -318,6 +326,21 @@ TEST(ColourWindowModelTest, EnglishPickActsAsThePersianOne) {
     EXPECT_EQ(english.Text(), persian.Text());
     EXPECT_EQ(english.ResistanceCaptionEnglish(), persian.ResistanceCaptionEnglish());
   }
+}
+
+// The temperature-coefficient band has its own caption and changes nothing
+// else; the bands before it read a typed value as the 5-band window does.
+TEST(ColourWindowModelTest, SixBandAddsTheTemperatureCoefficient) {
+  ColourWindowModel w(Kind::SixBand);
+  EXPECT_EQ(w.TemperatureCoefficientCaption(), "100 ppm/K");
+  w.SetText("4.75");
+  const std::string resistance = w.ResistanceCaptionEnglish();
+  w.SelectEnglish(5, 3);
+  ExpectConsistent(w);
+  EXPECT_EQ(w.TemperatureCoefficientCaption(), "15 ppm/K");
+  EXPECT_EQ(w.ResistanceCaptionEnglish(), resistance);
+  EXPECT_EQ(ValueBands(w), (std::vector{Yellow, Violet, Green, Silver}));
+  EXPECT_EQ(w.Text(), "4.75");
 }
 
 TEST(ColourWindowModelTest, ToleranceChangesOnlyItsCaption) {
@@ -337,7 +360,10 @@ TEST(ColourWindowModelTest, PositionsOutsideTheListAreIgnored) {
   w.SelectEnglish(3, -1);
   w.SelectPersian(5, 0);
   ExpectConsistent(w);
-  EXPECT_EQ(w.Positions(), LayoutOf(Kind::FiveBand).defaultPositions);
+  for (int band = 0; band < LayoutOf(Kind::FiveBand).bandCount; ++band) {
+    const auto b = static_cast<std::size_t>(band);
+    EXPECT_EQ(w.Positions()[b], LayoutOf(Kind::FiveBand).defaultPositions[b]);
+  }
 }
 
 // Typing a zero in the middle makes a long form, which puts the caret at the
@@ -504,14 +530,15 @@ TEST_P(TypingEverySequenceTest, KeepsTheWindowConsistent) {
 INSTANTIATE_TEST_SUITE_P(
     Keys, TypingEverySequenceTest,
     testing::Values(ExploreRow{"FourBandDigitsAndPoint", Kind::FourBand, "015."},
-                    ExploreRow{"FiveBandDigitsAndPoint", Kind::FiveBand, "09."}),
+                    ExploreRow{"FiveBandDigitsAndPoint", Kind::FiveBand, "09."},
+                    ExploreRow{"SixBandDigitsAndPoint", Kind::SixBand, "05."}),
     RowName{});
 
 // Pastes of every short text over a few characters, onto a window that shows
 // another value: whatever the text, the window stays consistent.
 TEST(PastingTest, AnyShortTextKeepsTheWindowConsistent) {
   const std::string alphabet = "05.x";
-  for (Kind kind : {Kind::FourBand, Kind::FiveBand}) {
+  for (Kind kind : kWindowKinds) {
     std::vector<std::string> texts = {""};
     for (std::size_t length = 1; length <= 5; ++length) {
       std::vector<std::string> longer;
