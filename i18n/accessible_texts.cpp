@@ -1,10 +1,7 @@
 #include "i18n/accessible_texts.h"
 
 namespace kalvane {
-namespace {
-
-// A caption as a name: "Supply Voltage :" speaks as "Supply Voltage".
-std::string_view AsName(std::string_view caption) {
+std::string_view SpokenCaption(std::string_view caption) {
   auto trim = [](std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
@@ -17,11 +14,9 @@ std::string_view AsName(std::string_view caption) {
   return trim(name);
 }
 
-}  // namespace
-
 std::string BoxAccessibleName(std::string_view caption, std::string_view unit) {
-  std::string name(AsName(caption));
-  name.append(" (").append(AsName(unit)).append(")");
+  std::string name(SpokenCaption(caption));
+  name.append(" (").append(SpokenCaption(unit)).append(")");
   return name;
 }
 

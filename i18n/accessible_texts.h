@@ -12,6 +12,9 @@
 
 namespace kalvane {
 
+// A caption as a spoken name: "Supply Voltage :" speaks as "Supply Voltage".
+std::string_view SpokenCaption(std::string_view caption);
+
 // A box named by the caption before it and the unit after it: "Supply
 // Voltage (V)" from "Supply Voltage :" and "V".
 std::string BoxAccessibleName(std::string_view caption, std::string_view unit);

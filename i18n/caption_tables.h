@@ -4,11 +4,13 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/language_words.h"
 #include "core/led_circuit.h"
 #include "core/led_panel.h"
+#include "core/standard_values.h"
 
 namespace kalvane {
 
@@ -28,6 +30,9 @@ inline constexpr Caption kToolsMenu = {"Tol", "ابزار", "Tools"};
 inline constexpr Caption kColourCodeMenu = {"ResCol", "محاسبه رنگ مقاومت", "Resistor Color Code"};
 inline constexpr Caption kFourBandItem = {"Res4Col", "مقاومت 4 باند", "4 Band Resistor"};
 inline constexpr Caption kFiveBandItem = {"Res5Col", "مقاومت 5 باند", "5 Band Resistor"};
+inline constexpr Caption kSixBandItem = {"Res6Col", "مقاومت 6 باند", "6 Band Resistor"};
+inline constexpr Caption kSmdItem = {"ResSmd", "محاسبه کد مقاومت SMD", "SMD Resistor Code"};
+inline constexpr Caption kSeriesMenu = {"StdSer", "رنج استاندارد", "Standard Series"};
 inline constexpr Caption kLanguageMenu = {"Lang", "زبان", "Language"};
 inline constexpr Caption kPersianItem = {"Per", "فارسي", "Persian"};
 inline constexpr Caption kEnglishItem = {"En", "انگليسي", "English"};
@@ -52,6 +57,16 @@ inline constexpr Caption kLargerStandardCaption = {
     "Label16", "مقاومت نزديک به رنج استاندارد :", "Closest standard resistor value :"};
 inline constexpr Caption kSmallerStandardCaption = {
     "Label17", "مقاومت نزديک به رنج استاندارد :", "Closest standard resistor value :"};
+
+// The standard-value rows name the series they come from; under E24 they
+// keep the designed caption.
+inline std::string StandardRowCaption(StandardSeries series, Language language) {
+  if (series == StandardSeries::E24)
+    return std::string(kLargerStandardCaption.In(language));
+  const std::string name(SeriesName(series));
+  return language == Language::Persian ? "مقاومت نزديک به رنج " + name + " :"
+                                       : "Closest " + name + " resistor value :";
+}
 
 // Every fixed caption above, for checks that walk them all.
 inline constexpr std::array<const Caption*, 24> kMainWindowCaptions = {
@@ -144,11 +159,31 @@ inline constexpr Caption kFourBandTitle = {"Calc4Band", " محاسبه كد رن
                                            "4 Band Resistor Color Code Calculation"};
 inline constexpr Caption kFiveBandTitle = {"Calc5Band", " محاسبه كد رنگي مقاومت هاي 5 باند",
                                            "5 Band Resistor Color Code Calculation"};
+inline constexpr Caption kSixBandTitle = {"Calc6Band", " محاسبه كد رنگي مقاومت هاي 6 باند",
+                                          "6 Band Resistor Color Code Calculation"};
+inline constexpr Caption kTemperatureFrame = {"Frame4", " ضريب دمايي ",
+                                              " Temperature Coefficient "};
 inline constexpr Caption kResistanceFrame = {"Frame1", " مقدار مقاومت ", " Resistor value "};
 inline constexpr Caption kToleranceFrame = {"Frame2", " درصد خطاي مقاومت ", " Resistor Tolerance "};
 inline constexpr Caption kTypedValueFrame = {"Frame3",
                                              "نمايش کد رنگي با وارد کردن مقدار مقاومت (اهم)",
                                              "View Resistor color with enter value (Ohm)"};
+
+// ---- The SMD code window
+inline constexpr Caption kSmdTitle = {"SmdCode", "محاسبه کد مقاومت هاي SMD",
+                                      "SMD Resistor Code Calculation"};
+inline constexpr Caption kCodeFrame = {"Frame1", " کد به مقدار ", " Code to value "};
+inline constexpr Caption kValueFrame = {"Frame2", " مقدار به کد ", " Value to codes "};
+inline constexpr Caption kCodeCaption = {"LCodeCaption",
+                                         "کد روي مقاومت :", "Code on the resistor :"};
+inline constexpr Caption kValueCaption = {"LValueCaption",
+                                          "مقدار مقاومت (اهم) :", "Resistance (Ohm) :"};
+inline constexpr Caption kThreeDigitForm = {"LThreeCaption", "سه رقمي", "3-digit"};
+inline constexpr Caption kFourDigitForm = {"LFourCaption", "چهار رقمي", "4-digit"};
+inline constexpr Caption kEia96Form = {"LEiaCaption", "EIA-96", "EIA-96"};
+inline constexpr Caption kJumperForm = {"", "جامپر", "jumper"};
+inline constexpr Caption kNoCode = {"", "بدون کد", "no code"};
+inline constexpr Caption kReadAsPrefix = {"", "برابر ", "= "};
 
 // ---- The About window
 inline constexpr Caption kAboutTitle = {"AA", "درباره", "About"};

@@ -27,7 +27,9 @@ struct Geometry {
   std::array<QRect, kMaxBandCount> selectors;  // unused past the band count
   QRect body;
   std::array<int, kMaxBandCount> pictureLefts;
+  std::array<bool, kMaxBandCount> onEndCap;  // a full-height band picture on an end of the body
   QRect typedValueFrame, resistanceFrame, englishValue, persianValue, toleranceFrame, tolerance;
+  QRect temperatureFrame, temperature;  // 6 bands only
 };
 
 constexpr int kSelectorTop = 240;
@@ -43,13 +45,16 @@ const Geometry& GeometryOf(WindowKind kind) {
                               QRect(2760, kSelectorTop, 1455, kSelectorHeight),
                               QRect(4440, kSelectorTop, 1335, kSelectorHeight), QRect()},
                              QRect(1320, 850, 3330, 795),
-                             {1920, 2595, 3255, 3930, 0},
+                             {1920, 2595, 3255, 3930, 0, 0},
+                             {true, false, false, true, false, false},
                              QRect(1150, 1800, 3615, 880),
                              QRect(120, 3000, 3615, 880),
                              QRect(150, 420, 1455, 255),
                              QRect(1800, 420, 1590, 255),
                              QRect(3960, 3000, 1815, 880),
-                             QRect(110, 420, 1590, 255)};
+                             QRect(110, 420, 1590, 255),
+                             {},
+                             {}};
   static const Geometry five{{7200, 4035},
                              {QRect(120, kSelectorTop, 1215, kSelectorHeight),
                               QRect(1440, kSelectorTop, 1215, kSelectorHeight),
@@ -57,14 +62,45 @@ const Geometry& GeometryOf(WindowKind kind) {
                               QRect(4080, kSelectorTop, 1455, kSelectorHeight),
                               QRect(5760, kSelectorTop, 1335, kSelectorHeight)},
                              QRect(1920, 850, 3330, 795),
-                             {2530, 3000, 3480, 3940, 4540},
+                             {2530, 3000, 3480, 3940, 4540, 0},
+                             {true, false, false, false, true, false},
                              QRect(1780, 1800, 3615, 880),
                              QRect(120, 3000, 4095, 880),
                              QRect(150, 420, 1455, 255),
                              QRect(2280, 420, 1590, 255),
                              QRect(4440, 3000, 2610, 880),
-                             QRect(105, 420, 2400, 255)};
-  return kind == WindowKind::FourBand ? four : five;
+                             QRect(105, 420, 2400, 255),
+                             {},
+                             {}};
+  // The 5-band window with the temperature-coefficient band last: on the
+  // body's right end, the tolerance moved onto its middle.
+  static const Geometry six{{8900, 4035},
+                            {QRect(120, kSelectorTop, 1215, kSelectorHeight),
+                             QRect(1440, kSelectorTop, 1215, kSelectorHeight),
+                             QRect(2760, kSelectorTop, 1215, kSelectorHeight),
+                             QRect(4080, kSelectorTop, 1455, kSelectorHeight),
+                             QRect(5640, kSelectorTop, 1335, kSelectorHeight),
+                             QRect(7080, kSelectorTop, 1700, kSelectorHeight)},
+                            QRect(2785, 850, 3330, 795),
+                            {3385, 3865, 4195, 4525, 4915, 5410},
+                            {true, false, false, false, false, true},
+                            QRect(2642, 1800, 3615, 880),
+                            QRect(120, 3000, 4095, 880),
+                            QRect(150, 420, 1455, 255),
+                            QRect(2280, 420, 1590, 255),
+                            QRect(4335, 3000, 2160, 880),
+                            QRect(105, 420, 1950, 255),
+                            QRect(6615, 3000, 2165, 880),
+                            QRect(105, 420, 1955, 255)};
+  switch (kind) {
+    case WindowKind::FourBand:
+      return four;
+    case WindowKind::FiveBand:
+      break;
+    case WindowKind::SixBand:
+      return six;
+  }
+  return five;
 }
 
 QRect Px(const QRect& twips) {
@@ -77,17 +113,33 @@ Qt::LayoutDirection DirectionOf(Language language) {
 
 // The designed names of a window's controls.
 QString DesignedName(WindowKind kind) {
-  return kind == WindowKind::FourBand ? QStringLiteral("Calc4Band") : QStringLiteral("Calc5Band");
+  return QStringLiteral("Calc%1Band").arg(LayoutOf(kind).bandCount);
 }
 QString SelectorName(const ColourWindowLayout& layout, int band) {
   if (band == layout.toleranceBand)
     return QStringLiteral("BandTolerance");
+  if (band == layout.temperatureCoefficientBand)
+    return QStringLiteral("BandTC");
   return QStringLiteral("Band%1").arg(band + 1);
 }
 QString PictureName(const ColourWindowLayout& layout, int band) {
   if (band == layout.toleranceBand)
     return QStringLiteral("ColorToler");
+  if (band == layout.temperatureCoefficientBand)
+    return QStringLiteral("ColorTC");
   return QStringLiteral("Color%1").arg(band + 1);
+}
+
+const Caption& TitleOf(WindowKind kind) {
+  switch (kind) {
+    case WindowKind::FourBand:
+      return kFourBandTitle;
+    case WindowKind::FiveBand:
+      break;
+    case WindowKind::SixBand:
+      return kSixBandTitle;
+  }
+  return kFiveBandTitle;
 }
 
 // The selector takes the back and text colour of its colour; the list that
@@ -183,7 +235,7 @@ void ColourCodeWindow::BuildControls() {
   resistorBody_->setGeometry(Px(g.body));
   resistorBody_->setPixmap(RenderPicture(Picture::ResistorBody, resistorBody_->size()));
   for (int band = 0; band < layout.bandCount; ++band) {
-    const bool end = band == 0 || band == layout.toleranceBand;
+    const bool end = g.onEndCap[Index(band)];
     auto* picture = new QLabel(this);
     picture->setObjectName(PictureName(layout, band));
     picture->setGeometry(TwipRect(g.pictureLefts[Index(band)],
@@ -200,6 +252,8 @@ void ColourCodeWindow::BuildControls() {
   typedValueFrame_ = frame("Frame3", g.typedValueFrame);
   resistanceFrame_ = frame("Frame1", g.resistanceFrame);
   toleranceFrame_ = frame("Frame2", g.toleranceFrame);
+  if (layout.temperatureCoefficientBand >= 0)
+    temperatureFrame_ = frame("Frame4", g.temperatureFrame);
 
   typedValueBox_ = new QLineEdit(Text(model_.Text()), typedValueFrame_);
   typedValueBox_->setObjectName(QStringLiteral("ResisEnter"));
@@ -235,6 +289,11 @@ void ColourCodeWindow::BuildControls() {
   toleranceLabel_ = label("LToler", toleranceFrame_, g.tolerance);
   toleranceLabel_->setLayoutDirection(Qt::LeftToRight);
   toleranceLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  if (temperatureFrame_) {
+    temperatureLabel_ = label("LTempCo", temperatureFrame_, g.temperature);
+    temperatureLabel_->setLayoutDirection(Qt::LeftToRight);
+    temperatureLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+  }
 }
 
 // The lists' edit parts open no context menu while the window is loaded.
@@ -281,8 +340,7 @@ void ColourCodeWindow::Retranslate(Language language) {
   language_ = language;
   const bool persian = language == Language::Persian;
   setLayoutDirection(DirectionOf(language));
-  setWindowTitle(
-      Text((Kind() == WindowKind::FourBand ? kFourBandTitle : kFiveBandTitle).In(language)));
+  setWindowTitle(Text(TitleOf(Kind()).In(language)));
   for (int band = 0; band < BandCount(); ++band) {
     PersianSelector(band)->setVisible(persian);
     EnglishSelector(band)->setVisible(!persian);
@@ -291,8 +349,11 @@ void ColourCodeWindow::Retranslate(Language language) {
       {resistanceFrame_, &kResistanceFrame},
       {toleranceFrame_, &kToleranceFrame},
       {typedValueFrame_, &kTypedValueFrame},
+      {temperatureFrame_, &kTemperatureFrame},
   };
   for (const auto& [frame, caption] : frames) {
+    if (!frame)
+      continue;
     frame->setLayoutDirection(DirectionOf(language));
     frame->setTitle(Text(caption->In(language)));
   }
@@ -335,6 +396,8 @@ void ColourCodeWindow::ShowModel() {
   ShowText(englishResistanceLabel_, model_.ResistanceCaptionEnglish());
   ShowText(persianResistanceLabel_, model_.ResistanceCaptionPersian());
   ShowText(toleranceLabel_, model_.ToleranceCaption());
+  if (temperatureLabel_)
+    ShowText(temperatureLabel_, model_.TemperatureCoefficientCaption());
 }
 
 // Both selectors of a band at the model's positions, painted in the colour
@@ -351,7 +414,7 @@ void ColourCodeWindow::ShowBand(int band) {
     return;
   paintedPositions_[Index(band)] = position;
   const BandColourInfo& info = InfoOf(*colour);
-  const bool end = band == 0 || band == layout.toleranceBand;
+  const bool end = GeometryOf(Kind()).onEndCap[Index(band)];
   bandPictures_[Index(band)]->setPixmap(BandStrip(info.back, end ? kEndBandSize : kMiddleBandSize));
   const QString name = Text(BandAccessibleName(band, *colour, language_));
   for (QWidget* named :

@@ -1,10 +1,10 @@
-// A resistor colour-code window, 4-band or 5-band: a row of band selectors
+// A resistor colour-code window, 4-band, 5-band or 6-band: a row of band selectors
 // in Persian and in English at the same places, the resistor drawing whose
 // bands follow them, the typed-resistance box, and the value and tolerance
 // captions. It is a view of the core's ColourWindowModel: every pick and
 // edit goes to the model, and the window then shows the model's state. The
 // differences between the kinds are data (the core's window layout and the
-// geometry here).
+// geometry here); the 6-band window adds the temperature coefficient.
 #pragma once
 
 #include <QDialog>
@@ -75,6 +75,8 @@ class ColourCodeWindow : public QDialog, public TranslatableWindow {
   QLabel* persianResistanceLabel_ = nullptr;
   QGroupBox* toleranceFrame_ = nullptr;
   QLabel* toleranceLabel_ = nullptr;
+  QGroupBox* temperatureFrame_ = nullptr;  // 6 bands only
+  QLabel* temperatureLabel_ = nullptr;
 };
 
 }  // namespace kalvane

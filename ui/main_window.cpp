@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -23,6 +24,7 @@
 #include "ui/numeric_entry.h"
 #include "ui/pictures.h"
 #include "ui/qt_text.h"
+#include "ui/smd_code_window.h"
 #include "ui/twips.h"
 #include "widgets/dis_rclick.h"
 #include "widgets/picture_button.h"
@@ -182,6 +184,19 @@ void MainWindow::BuildMenus() {
   colourCodeMenu_ = addMenu(toolsMenu_, kColourCodeMenu);
   fourBandAction_ = addItem(colourCodeMenu_, kFourBandItem);
   fiveBandAction_ = addItem(colourCodeMenu_, kFiveBandItem);
+  sixBandAction_ = addItem(colourCodeMenu_, kSixBandItem);
+  smdCodeAction_ = addItem(toolsMenu_, kSmdItem);
+  seriesMenu_ = addMenu(toolsMenu_, kSeriesMenu);
+  auto* seriesGroup = new QActionGroup(this);
+  for (StandardSeries series : kStandardSeries) {
+    QAction* action = seriesMenu_->addAction(Text(SeriesName(series)));
+    action->setObjectName(Text(SeriesName(series)));
+    action->setCheckable(true);
+    action->setChecked(series == panel_.Series());
+    action->setActionGroup(seriesGroup);
+    connect(action, &QAction::triggered, this, [this, series] { OnSeriesChosen(series); });
+    seriesActions_[static_cast<std::size_t>(series)] = action;
+  }
   languageMenu_ = addMenu(menuBar(), kLanguageMenu);
   persianAction_ = addItem(languageMenu_, kPersianItem);
   englishAction_ = addItem(languageMenu_, kEnglishItem);
@@ -189,6 +204,8 @@ void MainWindow::BuildMenus() {
   aboutAction_ = addItem(helpMenu_, kAboutItem);
   connect(fourBandAction_, &QAction::triggered, this, &MainWindow::OnOpenFourBand);
   connect(fiveBandAction_, &QAction::triggered, this, &MainWindow::OnOpenFiveBand);
+  connect(sixBandAction_, &QAction::triggered, this, &MainWindow::OnOpenSixBand);
+  connect(smdCodeAction_, &QAction::triggered, this, &MainWindow::OnOpenSmdCode);
   connect(persianAction_, &QAction::triggered, this, &MainWindow::OnSwitchToPersian);
   connect(englishAction_, &QAction::triggered, this, &MainWindow::OnSwitchToEnglish);
   connect(aboutAction_, &QAction::triggered, this, &MainWindow::OnOpenAbout);
@@ -357,6 +374,9 @@ void MainWindow::Retranslate(Language language) {
   colourCodeMenu_->setTitle(Text(kColourCodeMenu.In(language)));
   fourBandAction_->setText(Text(kFourBandItem.In(language)));
   fiveBandAction_->setText(Text(kFiveBandItem.In(language)));
+  sixBandAction_->setText(Text(kSixBandItem.In(language)));
+  smdCodeAction_->setText(Text(kSmdItem.In(language)));
+  seriesMenu_->setTitle(Text(kSeriesMenu.In(language)));
   languageMenu_->setTitle(Text(kLanguageMenu.In(language)));
   persianAction_->setText(Text(kPersianItem.In(language)));
   englishAction_->setText(Text(kEnglishItem.In(language)));
@@ -400,8 +420,6 @@ void MainWindow::Retranslate(Language language) {
       {resultRows_[kLightRow].unit, &kLightUnit},
       {resultRows_[kLightRow].caption, &kLightCaption},
       {resultRows_[kRatingRow].caption, &kRatingCaption},
-      {resultRows_[kLargerRow].caption, &kLargerStandardCaption},
-      {resultRows_[kSmallerRow].caption, &kSmallerStandardCaption},
   };
   for (const auto& [label, caption] : fixedCaptions)
     label->setText(Text(caption->In(language)));
@@ -468,8 +486,16 @@ QString MainWindow::ProgLang() const {
   return Text(ProgLangText(words_.language));
 }
 
+// The colour windows of the original two kinds are loaded for a switch if
+// they are not; the later windows are converted when loaded, and otherwise
+// open in the language of the moment anyway.
 std::vector<TranslatableWindow*> MainWindow::WindowsToConvert() {
-  return {this, &FourBandWindow(), &FiveBandWindow()};
+  std::vector<TranslatableWindow*> windows = {this, &FourBandWindow(), &FiveBandWindow()};
+  if (sixBand_)
+    windows.push_back(sixBand_);
+  if (smdCode_)
+    windows.push_back(smdCode_);
+  return windows;
 }
 
 // Any change of a box's text reaches the panel (the panel's own texts are
@@ -544,6 +570,9 @@ void MainWindow::ShowPanel() {
   };
   for (const auto& [label, caption] : modeCaptions)
     ShowText(label, std::string(caption->In(shownLanguage_)));
+  // The standard-value rows name their series.
+  for (std::size_t row : {kLargerRow, kSmallerRow})
+    ShowText(resultRows_[row].caption, StandardRowCaption(panel_.Series(), shownLanguage_));
   const bool standardRows = panel_.StandardRowsShown();
   for (std::size_t row : {kLargerRow, kSmallerRow}) {
     resultRows_[row].caption->setVisible(standardRows);
@@ -648,6 +677,31 @@ ColourCodeWindow& MainWindow::FiveBandWindow() {
   if (!fiveBand_)
     fiveBand_ = new ColourCodeWindow(WindowKind::FiveBand, CurrentLanguage(), this);
   return *fiveBand_;
+}
+
+ColourCodeWindow& MainWindow::SixBandWindow() {
+  if (!sixBand_)
+    sixBand_ = new ColourCodeWindow(WindowKind::SixBand, CurrentLanguage(), this);
+  return *sixBand_;
+}
+
+SmdCodeWindow& MainWindow::SmdWindow() {
+  if (!smdCode_)
+    smdCode_ = new SmdCodeWindow(CurrentLanguage(), this);
+  return *smdCode_;
+}
+
+void MainWindow::OnOpenSixBand() {
+  SixBandWindow().exec();
+}
+
+void MainWindow::OnOpenSmdCode() {
+  SmdWindow().exec();
+}
+
+void MainWindow::OnSeriesChosen(StandardSeries series) {
+  panel_.ChooseSeries(series, LedCalcWordsOf(words_));
+  ShowPanel();
 }
 
 void MainWindow::OnOpenFourBand() {

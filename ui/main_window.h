@@ -29,6 +29,7 @@ namespace kalvane {
 class AboutWindow;
 class ColourCodeWindow;
 class PictureButton;
+class SmdCodeWindow;
 
 class MainWindow : public QMainWindow, public TranslatableWindow, public LanguageOwner {
   Q_OBJECT
@@ -60,6 +61,10 @@ class MainWindow : public QMainWindow, public TranslatableWindow, public Languag
   // returns when it closes.
   void OnOpenFourBand();
   void OnOpenFiveBand();
+  void OnOpenSixBand();
+  void OnOpenSmdCode();
+  // Tools -> Standard series: the rows' series for this run.
+  void OnSeriesChosen(StandardSeries series);
   void OnSwitchToPersian();
   void OnSwitchToEnglish();
   void OnOpenAbout();
@@ -67,10 +72,17 @@ class MainWindow : public QMainWindow, public TranslatableWindow, public Languag
   // The shared colour windows, loaded (hidden) on first use.
   ColourCodeWindow& FourBandWindow();
   ColourCodeWindow& FiveBandWindow();
+  ColourCodeWindow& SixBandWindow();
+  SmdCodeWindow& SmdWindow();
 
   QMenu* ToolsMenu() const { return toolsMenu_; }
   QAction* FourBandAction() const { return fourBandAction_; }
   QAction* FiveBandAction() const { return fiveBandAction_; }
+  QAction* SixBandAction() const { return sixBandAction_; }
+  QAction* SmdCodeAction() const { return smdCodeAction_; }
+  QAction* SeriesAction(StandardSeries series) const {
+    return seriesActions_[static_cast<std::size_t>(series)];
+  }
   QAction* PersianAction() const { return persianAction_; }
   QAction* EnglishAction() const { return englishAction_; }
   QAction* AboutAction() const { return aboutAction_; }
@@ -122,14 +134,20 @@ class MainWindow : public QMainWindow, public TranslatableWindow, public Languag
   QPointer<AboutWindow> about_;                 // the shared About window while it is loaded
   QPointer<ColourCodeWindow> fourBand_;
   QPointer<ColourCodeWindow> fiveBand_;
+  QPointer<ColourCodeWindow> sixBand_;
+  QPointer<SmdCodeWindow> smdCode_;
 
   QWidget* client_ = nullptr;
   QMenu* toolsMenu_ = nullptr;
   QMenu* colourCodeMenu_ = nullptr;
+  QMenu* seriesMenu_ = nullptr;
   QMenu* languageMenu_ = nullptr;
   QMenu* helpMenu_ = nullptr;
   QAction* fourBandAction_ = nullptr;
   QAction* fiveBandAction_ = nullptr;
+  QAction* sixBandAction_ = nullptr;
+  QAction* smdCodeAction_ = nullptr;
+  std::array<QAction*, kStandardSeries.size()> seriesActions_{};  // in the order of StandardSeries
   QAction* persianAction_ = nullptr;
   QAction* englishAction_ = nullptr;
   QAction* aboutAction_ = nullptr;

@@ -2,9 +2,11 @@
 //   kalvane-screenshot OUTPUT_DIR
 // Run it offscreen (QT_QPA_PLATFORM=offscreen); QT_SCALE_FACTOR=2 gives the
 // HiDPI pictures. The windows show the states the README describes: the
-// main window after a calculation, the colour windows with a typed value.
+// main window after a calculation (and under E96), the colour windows with a
+// typed value, the SMD window with its examples.
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +18,7 @@
 #include "ui/colour_code_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/smd_code_window.h"
 
 namespace {
 
@@ -66,6 +69,15 @@ int main(int argc, char** argv) {
     kalvane::ColourCodeWindow& five = main.FiveBandWindow();
     TypeResistance(five, QStringLiteral("4.75"));
     ok &= Save(five, out.filePath(QStringLiteral("calc5band") + suffix));
+    kalvane::ColourCodeWindow& six = main.SixBandWindow();
+    TypeResistance(six, QStringLiteral("47.5"));
+    six.EnglishSelector(5)->setCurrentIndex(2);  // Red, 50 ppm/K
+    ok &= Save(six, out.filePath(QStringLiteral("calc6band") + suffix));
+    kalvane::SmdCodeWindow& smd = main.SmdWindow();
+    ok &= Save(smd, out.filePath(QStringLiteral("smd") + suffix));
+
+    main.OnSeriesChosen(kalvane::StandardSeries::E96);
+    ok &= Save(main, out.filePath(QStringLiteral("main-e96") + suffix));
 
     kalvane::AboutWindow about(main.CurrentLanguage());
     ok &= Save(about, out.filePath(QStringLiteral("about") + suffix));

@@ -76,6 +76,7 @@ class ColourWindowTest : public QObject {
     QTest::addColumn<QString>("tolerance");
     QTest::newRow("4-band") << WindowKind::FourBand << QList<int>{0, 0, 1, 1} << "±5%";
     QTest::newRow("5-band") << WindowKind::FiveBand << QList<int>{0, 0, 0, 0, 0} << "±1%";
+    QTest::newRow("6-band") << WindowKind::SixBand << QList<int>{0, 0, 0, 0, 0, 1} << "±1%";
   }
   void opensWithTheDefaultBands() {
     QFETCH(WindowKind, kind);
@@ -103,6 +104,8 @@ class ColourWindowTest : public QObject {
     QTest::newRow("4-band English") << WindowKind::FourBand << Language::English;
     QTest::newRow("5-band Persian") << WindowKind::FiveBand << Language::Persian;
     QTest::newRow("5-band English") << WindowKind::FiveBand << Language::English;
+    QTest::newRow("6-band Persian") << WindowKind::SixBand << Language::Persian;
+    QTest::newRow("6-band English") << WindowKind::SixBand << Language::English;
   }
   void nothingOverlapsOrIsCutOff() {
     QFETCH(WindowKind, kind);
@@ -113,6 +116,20 @@ class ColourWindowTest : public QObject {
     }
     const QStringList problems = test::OverlapsAndCutOffs(*window, {"Image6"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  }
+
+  void sixBandShowsTheTemperatureCoefficient() {
+    auto window = Open(WindowKind::SixBand, Language::English);
+    QCOMPARE(window->objectName(), QStringLiteral("Calc6Band"));
+    QCOMPARE(TextOf(*window, "LTempCo"), QStringLiteral("100 ppm/K"));
+    window->EnglishSelector(5)->setCurrentIndex(3);  // Orange
+    QCOMPARE(TextOf(*window, "LTempCo"), QStringLiteral("15 ppm/K"));
+    QCOMPARE(window->PersianSelector(5)->currentIndex(), 3);
+    QCOMPARE(window->findChild<QLabel*>("ColorTC")->accessibleName(),
+             QStringLiteral("Band 6: Orange"));
+    QCOMPARE(TextOf(*window, "LResValE"), QStringLiteral("1 Ohm"));
+    window->Retranslate(Language::Persian);
+    QCOMPARE(window->findChild<QGroupBox*>("Frame4")->title(), QStringLiteral(" ضريب دمايي "));
   }
 
   void fourBandWritesTheValueBackWithTheCaretAtTheEnd() {

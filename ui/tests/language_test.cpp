@@ -18,6 +18,7 @@
 #include "ui/colour_code_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/smd_code_window.h"
 #include "ui/twips.h"
 
 using namespace kalvane;
@@ -228,6 +229,18 @@ class LanguageTest : public QObject {
 
   // A colour window converted to English and back looks as it did when it
   // was loaded in Persian: every caption, position, direction and list.
+  // The windows added beside the designed ones are converted while loaded.
+  void loadedNewWindowsFollowASwitch() {
+    ColourCodeWindow& six = window_->SixBandWindow();
+    SmdCodeWindow& smd = window_->SmdWindow();
+    Switch("En");
+    QCOMPARE(six.windowTitle(), QStringLiteral("6 Band Resistor Color Code Calculation"));
+    QVERIFY(six.EnglishSelector(5)->isVisibleTo(&six));
+    QCOMPARE(smd.windowTitle(), QStringLiteral("SMD Resistor Code Calculation"));
+    Switch("Per");
+    QCOMPARE(smd.layoutDirection(), Qt::RightToLeft);
+  }
+
   void colourWindowsRoundTripToTheirPersianLoad_data() {
     QTest::addColumn<bool>("fourBand");
     QTest::newRow("4-band") << true;

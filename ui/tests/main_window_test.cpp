@@ -124,26 +124,52 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("mode");
     QTest::addColumn<int>("arrangement");
+    QTest::addColumn<QString>("series");
     for (const char* language : {"Per", "En"}) {
       for (const char* mode : {"Resis", "Volt", "Amp"}) {
         for (int arrangement : {0, 1}) {
           QTest::addRow("%s %s %s", language, mode, arrangement ? "parallel" : "series")
-              << language << mode << arrangement;
+              << language << mode << arrangement << "E24";
         }
       }
+      QTest::addRow("%s E192", language) << language << "Resis" << 0 << "E192";
     }
   }
   void nothingOverlapsOrIsCutOff() {
     QFETCH(QString, language);
     QFETCH(QString, mode);
     QFETCH(int, arrangement);
+    QFETCH(QString, series);
     Get<QAction>(*window_, language)->trigger();
+    Get<QAction>(*window_, series)->trigger();
     QTest::mouseClick(Get<QRadioButton>(*window_, mode), Qt::LeftButton);
     Get<QComboBox>(*window_, "SerMov")->setCurrentIndex(arrangement);
     ClickCalc();
     const QStringList problems =
         test::OverlapsAndCutOffs(*window_->centralWidget(), {"Image1", "Shape1"});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
+  }
+
+  // The series menu is one exclusive group, E24 at the start; a choice
+  // rewrites the two rows of the calculation shown and nothing else.
+  void theSeriesMenuChoosesTheRowsSeries() {
+    QVERIFY(window_->SeriesAction(StandardSeries::E24)->isChecked());
+    ClickCalc();
+    MessageWatch watch;
+    watch.Arm();
+    window_->SeriesAction(StandardSeries::E96)->trigger();
+    QCoreApplication::processEvents();
+    QCOMPARE(watch.shown, 0);
+    QVERIFY(window_->SeriesAction(StandardSeries::E96)->isChecked());
+    QVERIFY(!window_->SeriesAction(StandardSeries::E24)->isChecked());
+    QCOMPARE(TextOf("ResisPishLarg"), QStringLiteral("51.1 اهم  (بزرگتر)"));
+    QCOMPARE(TextOf("ResisPishSmall"), QStringLiteral("49.9 اهم  (کوچکتر)"));
+    QCOMPARE(TextOf("Label16"), QStringLiteral("مقاومت نزديک به رنج E96 :"));
+    QCOMPARE(TextOf("ResisSH"), QStringLiteral("50"));
+    QCOMPARE(TextOf("WatPish"), QStringLiteral("1/4 وات"));
+    window_->EnglishAction()->trigger();
+    QCOMPARE(TextOf("Label17"), QStringLiteral("Closest E96 resistor value :"));
+    QCOMPARE(TextOf("ResisPishLarg"), QStringLiteral("51.1 Ohm  (Larger)"));
   }
 
   void calculationShowsThePanelsResults() {
