@@ -27,6 +27,7 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <map>
 #include <random>
 
 #include "core/colour_bands.h"
@@ -34,6 +35,7 @@
 #include "ui/about_window.h"
 #include "ui/colour_code_window.h"
 #include "ui/main_window.h"
+#include "ui/smd_code_window.h"
 #include "widgets/picture_button.h"
 
 using namespace kalvane;
@@ -107,6 +109,7 @@ class Walk {
   void HandleModal(QWidget* modal);
   void UseColourWindow(ColourCodeWindow& window);
   void UseAbout(AboutWindow& about);
+  void UseSmd(SmdCodeWindow& window);
 
   // ---- the main window
   void MainStep();
@@ -418,6 +421,8 @@ void Walk::HandleModal(QWidget* modal) {
     }
   } else if (auto* about = qobject_cast<AboutWindow*>(modal)) {
     UseAbout(*about);
+  } else if (auto* smd = qobject_cast<SmdCodeWindow*>(modal)) {
+    UseSmd(*smd);
   } else {
     Check(false, QStringLiteral("unexpected modal window %1")
                      .arg(QLatin1String(modal->metaObject()->className())));
@@ -468,6 +473,38 @@ void Walk::UseColourWindow(ColourCodeWindow& window) {
       recent_.back() += QStringLiteral(" by its close box");
       window.close();
       break;
+  }
+}
+
+// Keys, pastes and clicks into both boxes; after each, the boxes stay within
+// their limits and show what the model reads.
+void Walk::UseSmd(SmdCodeWindow& window) {
+  QPointer<SmdCodeWindow> guard(&window);
+  const int steps = 1 + Pick(12);
+  for (int i = 0; i < steps && guard && !Failed(); ++i) {
+    QLineEdit* box = window.findChild<QLineEdit*>(Chance(0.5) ? QStringLiteral("CodeEnter")
+                                                              : QStringLiteral("ValueEnter"));
+    if (Chance(0.7)) {
+      Note(QStringLiteral("type into ") + box->objectName());
+      TypeKeys(box, 1 + Pick(5));
+    } else {
+      Note(QStringLiteral("paste into ") + box->objectName());
+      Paste(box);
+    }
+    Settle();
+    if (!guard)
+      break;
+    const bool code = box->objectName() == QLatin1String("CodeEnter");
+    const auto which = code ? SmdCodeModel::Box::Code : SmdCodeModel::Box::Value;
+    Check(box->text() == Utf8(window.Model().Text(which)),
+          box->objectName() +
+              QStringLiteral(" shows [%1], the model holds another").arg(box->text()));
+    Check(box->text().size() <= static_cast<qsizetype>(window.Model().LengthLimit(which)),
+          box->objectName() + QStringLiteral(" is past its limit"));
+  }
+  if (guard) {
+    Note(QStringLiteral("close SMD window"));
+    QTest::keyClick(&window, Qt::Key_Escape);
   }
 }
 
@@ -565,10 +602,21 @@ void Walk::MainStep() {
     (english ? main_->EnglishAction() : main_->PersianAction())->trigger();
     Check(main_->ProgLang() == (english ? QLatin1String("English") : QLatin1String("Persian")),
           QStringLiteral("the language did not change"));
-  } else if (choice < 97) {
-    const bool four = Chance(0.5);
-    Note(four ? QStringLiteral("open 4-band") : QStringLiteral("open 5-band"));
-    (four ? main_->FourBandAction() : main_->FiveBandAction())->trigger();
+  } else if (choice < 90) {
+    const auto series = kStandardSeries[static_cast<std::size_t>(Pick(kStandardSeries.size()))];
+    Note(QStringLiteral("series ") + Utf8(SeriesName(series)));
+    main_->SeriesAction(series)->trigger();
+    Check(main_->Panel().Series() == series, QStringLiteral("the series did not change"));
+  } else if (choice < 96) {
+    const int kind = Pick(3);
+    Note(QStringLiteral("open %1-band").arg(kind + 4));
+    (kind == 0   ? main_->FourBandAction()
+     : kind == 1 ? main_->FiveBandAction()
+                 : main_->SixBandAction())
+        ->trigger();
+  } else if (choice < 98) {
+    Note(QStringLiteral("open SMD"));
+    main_->SmdCodeAction()->trigger();
   } else {
     Note(QStringLiteral("open about"));
     main_->AboutAction()->trigger();
@@ -581,9 +629,10 @@ void Walk::ClickCalc() {
   Note(QStringLiteral("calc"));
   auto box = [this](const char* name) { return Control<QLineEdit>(name)->text().toStdString(); };
   const int arrangement = Control<QComboBox>("SerMov")->currentIndex();
-  const LedCalcResult expected = CalculateLedCircuit(
-      arrangement == 1 ? LedArrangement::Parallel : LedArrangement::Series, main_->Mode(),
-      box("Vtdc"), box("LedCount"), box("VLed"), box("ALed"), LedCalcWordsOf(main_->Words()));
+  const LedCalcResult expected =
+      CalculateLedCircuit(arrangement == 1 ? LedArrangement::Parallel : LedArrangement::Series,
+                          main_->Mode(), box("Vtdc"), box("LedCount"), box("VLed"), box("ALed"),
+                          LedCalcWordsOf(main_->Words()), main_->Panel().Series());
   const int messagesBefore = messagesShown_;
   QTest::mouseClick(Control<QPushButton>("Calc"), Qt::LeftButton);
   if (arrangement != 0 && arrangement != 1)
@@ -616,10 +665,12 @@ void Walk::CheckMain() {
   Check(!closed_, QStringLiteral("a closed window was not unloaded"));
   Check(main_->findChildren<AboutWindow*>().isEmpty(),
         QStringLiteral("an About window stays loaded"));
-  int four = 0, five = 0;
+  std::map<WindowKind, int> kinds;
   for (ColourCodeWindow* window : main_->findChildren<ColourCodeWindow*>())
-    ++(window->Kind() == WindowKind::FourBand ? four : five);
-  Check(four <= 1 && five <= 1, QStringLiteral("more than one colour window of a kind"));
+    ++kinds[window->Kind()];
+  for (const auto& [kind, count] : kinds)
+    Check(count <= 1, QStringLiteral("more than one colour window of a kind"));
+  Check(main_->findChildren<SmdCodeWindow*>().size() <= 1, QStringLiteral("two SMD windows"));
   for (QLineEdit* box : Boxes())
     Check(!ShowsNonFinite(box->text()),
           box->objectName() + QStringLiteral(" shows ") + box->text());
@@ -724,6 +775,10 @@ void Walk::CheckColourWindow(ColourCodeWindow& window, const BandPositions& befo
       positions[static_cast<std::size_t>(layout.toleranceBand)]);
   Check(tolerance && label("LToler") == Utf8(*tolerance),
         QStringLiteral("LToler shows [%1]").arg(label("LToler")));
+  if (layout.temperatureCoefficientBand >= 0) {
+    Check(label("LTempCo") == Utf8(window.Model().TemperatureCoefficientCaption()),
+          QStringLiteral("LTempCo shows [%1]").arg(label("LTempCo")));
+  }
 
   const QString entry = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"))->text();
   Check(entry.size() <= static_cast<qsizetype>(layout.entryLengthLimit),
