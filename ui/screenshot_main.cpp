@@ -62,6 +62,9 @@ int main(int argc, char** argv) {
       main.OnSwitchToEnglish();
     main.OnCalculate();
     ok &= Save(main, out.filePath(QStringLiteral("main") + suffix));
+    main.OnSeriesChosen(kalvane::StandardSeries::E96);
+    ok &= Save(main, out.filePath(QStringLiteral("main-e96") + suffix));
+    main.OnSeriesChosen(kalvane::StandardSeries::E24);
 
     kalvane::ColourCodeWindow& four = main.FourBandWindow();
     TypeResistance(four, QStringLiteral("4700"));
@@ -76,8 +79,6 @@ int main(int argc, char** argv) {
     kalvane::SmdCodeWindow& smd = main.SmdWindow();
     ok &= Save(smd, out.filePath(QStringLiteral("smd") + suffix));
 
-    main.OnSeriesChosen(kalvane::StandardSeries::E96);
-    ok &= Save(main, out.filePath(QStringLiteral("main-e96") + suffix));
 
     kalvane::AboutWindow about(main.CurrentLanguage());
     ok &= Save(about, out.filePath(QStringLiteral("about") + suffix));
