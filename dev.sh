@@ -6,13 +6,20 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
+# Every tool the two commands call comes from one of these: a fresh minbase
+# Debian 12 has none of them.
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential binutils cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
-  dpkg-dev desktop-file-utils appstream
+  # cpack's Debian generator runs file, dpkg-shlibdeps, objdump and strip
+  file dpkg-dev desktop-file-utils appstream
   fonts-noto-core fonts-noto-ui-core locales
+  # the X11 stage: a display, keys and clicks, the clipboard, a keyboard
+  # layout, a private D-Bus session and the accessibility tree read from Python
+  xvfb x11-xkb-utils xkb-data xdotool xclip dbus-daemon at-spi2-core
+  python3 python3-gi gir1.2-atspi-2.0
 )
 test_locales=(de_DE fa_IR)
 jobs=$(nproc)
@@ -45,6 +52,14 @@ configure_and_build() {
   local dir=$1; shift
   cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
+}
+
+# build_program DIR TARGET: a Release build of one program, without the
+# tests, fuzz replays and benchmarks.
+build_program() {
+  cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKALVANE_BUILD_TESTS=OFF \
+    -DKALVANE_BUILD_FUZZERS=OFF -DKALVANE_BUILD_BENCH=OFF >/dev/null
+  cmake --build "$1" -j "$jobs" --target "$2"
 }
 
 run_tests() {
@@ -95,7 +110,7 @@ cmd_test() {
 
 cmd_run() {
   install_missing_packages
-  configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
+  build_program build/release kalvane
   if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "No display: start Kalvane from a desktop session (or under xvfb-run)." >&2
     exit 1
@@ -107,7 +122,7 @@ cmd_run() {
 # HiDPI set at scale 2 into docs/screenshots/hidpi).
 cmd_screenshots() {
   install_missing_packages
-  configure_and_build build/release -DCMAKE_BUILD_TYPE=Release
+  build_program build/release kalvane-screenshot
   QT_QPA_PLATFORM=offscreen build/release/ui/kalvane-screenshot docs/screenshots
   QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 build/release/ui/kalvane-screenshot docs/screenshots/hidpi
 }
