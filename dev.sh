@@ -67,7 +67,8 @@ run_tests() {
   (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
 }
 
-# Three builds: the normal one with every test; the same suite again under
+# Three builds: the normal one with every test, then its program on an X
+# display (ui/tests/x11); the same suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets with
 # clang, each run for a short, bounded time from its saved inputs.
 cmd_test() {
@@ -75,6 +76,8 @@ cmd_test() {
   generate_test_locales
   configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON
   run_tests build/ci
+  # The program itself on a real X display, driven through the X server.
+  ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11
 
   configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
     -DKALVANE_SANITIZE=ON
