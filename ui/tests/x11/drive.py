@@ -747,7 +747,7 @@ def menu_window_case(s, how, key, typed, bands):
 def captions_case(s, language, how):
     s.ready("main")
     s.switch_language(language, how)
-    for key in ("main", "4", "5"):
+    for key in ("main", "4", "5", "about"):
         if key != "main":
             s.open(key)
         window = s.program.window(key)
