@@ -17,8 +17,9 @@ packages=(
   file dpkg-dev desktop-file-utils appstream
   fonts-noto-core fonts-noto-ui-core locales
   # the X11 stage: a display, keys and clicks, the clipboard, a keyboard
-  # layout, a private D-Bus session and the accessibility tree read from Python
-  xvfb x11-xkb-utils xkb-data xdotool xclip dbus-daemon at-spi2-core
+  # layout, a window manager's close (libX11), a private D-Bus session and
+  # the accessibility tree read from Python
+  xvfb x11-xkb-utils xkb-data xdotool xclip libx11-6 dbus-daemon at-spi2-core
   python3 python3-gi gir1.2-atspi-2.0
 )
 test_locales=(de_DE fa_IR)
