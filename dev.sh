@@ -75,7 +75,8 @@ run_tests() {
 cmd_test() {
   install_missing_packages
   generate_test_locales
-  configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON
+  configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
+    -DKALVANE_BUILD_BENCH=ON  # built, never run here: bench/run.sh runs them
   run_tests build/ci
   # The program itself on a real X display, driven through the X server.
   ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11

@@ -344,6 +344,9 @@ void ColourCodeWindow::Retranslate(Language language) {
   for (int band = 0; band < BandCount(); ++band) {
     PersianSelector(band)->setVisible(persian);
     EnglishSelector(band)->setVisible(!persian);
+    // Screen readers on Linux name a drop-down list by its current item; the
+    // band's picture, which carries the band's name, labels the visible one.
+    bandPictures_[Index(band)]->setBuddy(persian ? PersianSelector(band) : EnglishSelector(band));
   }
   const std::pair<QGroupBox*, const Caption*> frames[] = {
       {resistanceFrame_, &kResistanceFrame},

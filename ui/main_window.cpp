@@ -244,8 +244,13 @@ void MainWindow::BuildInputs() {
     const InputRowPlaces& places = kInputRowPlaces[static_cast<std::size_t>(input)];
     InputRow& row = Row(input);
     row.box = NewBox(inputFrame_, places.box.name);
-    EntryRules rules = SetAndLimitRules(row.box, panel_.AllowedCharacters(input),
-                                        [this, input] { return panel_.LengthLimit(input); });
+    // The supply and count boxes keep only their characters after any
+    // change, so a paste keeps only those before it is cut to the limit.
+    const bool cleaned = input == LedInput::Supply || input == LedInput::Count;
+    EntryRules rules = SetAndLimitRules(
+        row.box, panel_.AllowedCharacters(input),
+        [this, input] { return panel_.LengthLimit(input); },
+        cleaned ? PastedText::OnlyAllowed : PastedText::AsItStands);
     rules.language = [this] { return shownLanguage_; };
     InstallEntryRules(row.box, std::move(rules));
     connect(row.box, &QLineEdit::textChanged, this, [this, input] { OnInputEdited(input); });

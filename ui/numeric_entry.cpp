@@ -161,7 +161,7 @@ void InstallEntryRules(QLineEdit* box, EntryRules rules) {
 }
 
 EntryRules SetAndLimitRules(const QLineEdit* box, std::string_view allowed,
-                            std::function<int()> limit) {
+                            std::function<int()> limit, PastedText pasted) {
   auto room = [box, limit](int selected) {
     return std::max<qsizetype>(limit() - (box->text().size() - selected), 0);
   };
@@ -176,9 +176,14 @@ EntryRules SetAndLimitRules(const QLineEdit* box, std::string_view allowed,
       return std::nullopt;
     return typed;
   };
-  rules.pasteInsertion = [room](const QString& clipboard, int selected) {
-    QString text = clipboard;
-    text.remove(QLatin1Char('\r')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+  rules.pasteInsertion = [room, allowed, pasted](const QString& clipboard, int selected) {
+    QString text;
+    for (QChar c : clipboard) {
+      if (c.category() != QChar::Other_Format && c != QLatin1Char('\r'))
+        text += c == QLatin1Char('\n') ? QLatin1Char(' ') : c;
+    }
+    if (pasted == PastedText::OnlyAllowed)
+      text = Text(KeepOnly(ToAsciiNumberText(Utf8(text)), allowed));
     text.truncate(room(selected));
     return text;
   };

@@ -55,10 +55,14 @@ void InstallEntryRules(QLineEdit* box, EntryRules rules);
 
 // The common rules: a key types its text with Persian and Arabic digits as
 // ASCII when every character is in `allowed` and the box stays within
-// `limit()` characters; a paste inserts the clipboard as it stands (line
-// breaks as spaces), as far as the limit lets the box grow.
+// `limit()` characters. A paste loses its invisible formatting marks
+// (direction marks, zero-width spaces) and its line breaks become spaces;
+// with PastedText::OnlyAllowed it keeps only the characters of `allowed`
+// before it is cut, so nothing the box drops anyway takes a digit's room;
+// then it goes in as far as the limit lets the box grow.
+enum class PastedText { AsItStands, OnlyAllowed };
 EntryRules SetAndLimitRules(const QLineEdit* box, std::string_view allowed,
-                            std::function<int()> limit);
+                            std::function<int()> limit, PastedText pasted);
 
 // Discards every key press that reaches `widget` (the result boxes).
 void DiscardAllKeys(QWidget* widget);

@@ -182,6 +182,15 @@ class NumericEntryTest : public QObject {
                                        << "12345";
       QTest::newRow(tag + ": 1 MB") << route << "Resis"
                                     << "Vtdc" << QString(1 << 20, u'7') << "777";
+      // Invisible marks never take a digit's room, and a voltage loses them.
+      QTest::newRow(tag + ": supply, marks dropped before the cut") << route << "Resis"
+                                                                    << "Vtdc"
+                                                                    << "\u200f2\u200b4\u200e"
+                                                                    << "24";
+      QTest::newRow(tag + ": voltage, marks dropped") << route << "Resis"
+                                                      << "VLed"
+                                                      << "\u200f1.8"
+                                                      << "1.8";
     }
     QTest::newRow("Ctrl+V is refused") << R::CtrlV << "Resis"
                                        << "Vtdc"
