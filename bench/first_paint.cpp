@@ -1,10 +1,16 @@
 #include "bench/first_paint.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
+
+#include "bench/bench_support.h"
+#include "bench/census.h"
 
 namespace kalvane::bench {
 
@@ -29,6 +35,47 @@ bool FirstPaintWatch::eventFilter(QObject* watched, QEvent* event) {
       painted_(guarded);
   });
   return false;
+}
+
+int RunFirstOpen(QWidget& mainWindow, const std::string& action, bool census) {
+  QAction* entry = nullptr;
+  if (!action.empty()) {
+    entry = mainWindow.findChild<QAction*>(QString::fromStdString(action));
+    if (!entry) {
+      std::fprintf(stderr, "no menu entry %s\n", action.c_str());
+      return 1;
+    }
+  }
+  std::int64_t start = 0;
+  bool mainPainted = false;
+  FirstPaintWatch watch([](QWidget* window) { return window->isVisible(); },
+                        [&](QWidget* window) {
+                          if (!mainPainted) {
+                            mainPainted = true;
+                            if (!entry) {
+                              PrintCensus(mainWindow);
+                              QCoreApplication::exit(0);
+                              return;
+                            }
+                            QTimer::singleShot(0, [&] {
+                              start = MonotonicNs();
+                              entry->trigger();  // returns when the modal window has closed
+                              QCoreApplication::exit(0);
+                            });
+                          } else if (window != &mainWindow) {
+                            const std::int64_t painted = MonotonicNs();
+                            if (census) {
+                              PrintCensus(*window);
+                            } else {
+                              std::printf("MEASURE ns=%lld\n",
+                                          static_cast<long long>(painted - start));
+                              std::fflush(stdout);
+                            }
+                            window->close();
+                          }
+                        });
+  mainWindow.show();
+  return QApplication::exec();
 }
 
 }  // namespace kalvane::bench

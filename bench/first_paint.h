@@ -2,11 +2,13 @@
 // reaches any widget of a window arms a queued call, which runs once that
 // whole paint pass (the window and all its children) has finished. It
 // watches through an application-wide event filter and changes nothing it
-// sees.
+// sees. RunFirstOpen, built on it, times a window's first opening the same
+// way in the program and in its floor.
 #pragma once
 
 #include <QObject>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -27,5 +29,13 @@ class FirstPaintWatch : public QObject {
   std::function<void(QWidget*)> painted_;
   QList<QWidget*> seen_;
 };
+
+// Shows `mainWindow` and, once it has been painted, triggers its menu entry
+// named `action` (a modal window opens; the call returns when it closes) and
+// prints "MEASURE ns=..." with the time from the trigger until the window it
+// opened was painted, or with `census` that window's census. An empty
+// `action` prints the census of the main window itself. Returns the exit code
+// of the event loop, 1 when there is no such entry.
+int RunFirstOpen(QWidget& mainWindow, const std::string& action, bool census);
 
 }  // namespace kalvane::bench

@@ -1,15 +1,17 @@
-// The real windows, offscreen, timed as a user drives them.
+// The real windows, timed as a user drives them.
 //   gui_bench actions            per-action costs in one process: a key typed
-//                                into ResisEnter (every step of the worked
-//                                sequences of both windows), a Calc click and
+//                                into each typed-value box (ResisEnter of the
+//                                three colour windows, CodeEnter and
+//                                ValueEnter of the SMD window; every step of
+//                                the worked sequences), a Calc click and
 //                                language switches; prints table rows
 //   gui_bench first-open WHAT    in a fresh process, with the main window
 //                                shown and painted: opening WHAT (Res4Col,
-//                                Res5Col, About, or EmptyDialog, the
-//                                yardstick) until it is shown and painted;
-//                                SelectorsDialog, a dialog holding only the
-//                                4-band window's eight band lists, shows
-//                                what those Qt controls cost by themselves
+//                                Res5Col, Res6Col, ResSmd or About, the menu
+//                                entry's name) until it is shown and painted
+//   gui_bench census WHAT        the same, printing the census of the window
+//                                opened (Main: of the main window) instead
+//                                of a time, for comparing it with its floor
 //   gui_bench first-switch       in a fresh process: the first switch to
 //                                English, which also loads both colour
 //                                windows hidden
@@ -19,7 +21,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,10 +35,10 @@
 
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
-#include "core/colour_tables.h"
 #include "ui/colour_code_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/smd_code_window.h"
 
 namespace {
 
@@ -106,11 +107,10 @@ void ShowAndSettle(QWidget& window) {
   QCoreApplication::processEvents();
 }
 
-// Every step of the worked sequences, typed key by key into an emptied box
-// with 1 Ohm selected, repeated; the steps of one round follow each other as
-// a user types them.
-Steps TypeWorkedSequences(ColourCodeWindow& window, const std::vector<const char*>& sequences) {
-  auto* box = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
+// Every step of the worked sequences, typed key by key into `box` emptied
+// (for a colour window with 1 Ohm selected), repeated; the steps of one
+// round follow each other as a user types them.
+Steps TypeWorkedSequences(QLineEdit* box, const std::vector<const char*>& sequences) {
   Steps steps;
   for (int round = 0; round < kRepetitions; ++round) {
     for (const char* keys : sequences) {
@@ -127,22 +127,35 @@ Steps TypeWorkedSequences(ColourCodeWindow& window, const std::vector<const char
   return steps;
 }
 
+QLineEdit* BoxOf(QWidget& window, const char* name) {
+  return window.findChild<QLineEdit*>(QLatin1String(name));
+}
+
 int RunActions() {
   MainWindow main;
   ShowAndSettle(main);
 
   {
-    ColourCodeWindow& four = main.FourBandWindow();
-    ShowAndSettle(four);
-    PrintWorst("Key in ResisEnter, 4-band, worst step",
-               TypeWorkedSequences(four, {"4", "47", "470", "47000000", "475", "4.7", "0.47"}),
+    const std::pair<ColourCodeWindow*, std::vector<const char*>> colourWindows[] = {
+        {&main.FourBandWindow(), {"4", "47", "470", "47000000", "475", "4.7", "0.47"}},
+        {&main.FiveBandWindow(), {"4", "47", "470", "4705", "4.75", "47.5"}},
+        {&main.SixBandWindow(), {"4", "47", "470", "4705", "4.75", "47.5"}},
+    };
+    for (const auto& [window, sequences] : colourWindows) {
+      ShowAndSettle(*window);
+      PrintWorst("Key in ResisEnter, " + std::to_string(window->BandCount()) + "-band, worst step",
+                 TypeWorkedSequences(BoxOf(*window, "ResisEnter"), sequences), kKeyLimitMs);
+      window->close();
+    }
+    SmdCodeWindow& smd = main.SmdWindow();
+    ShowAndSettle(smd);
+    PrintWorst("Key in CodeEnter, SMD, worst step",
+               TypeWorkedSequences(BoxOf(smd, "CodeEnter"), {"472", "4701", "4R7", "01C", "R47"}),
                kKeyLimitMs);
-    four.close();
-    ColourCodeWindow& five = main.FiveBandWindow();
-    ShowAndSettle(five);
-    PrintWorst("Key in ResisEnter, 5-band, worst step",
-               TypeWorkedSequences(five, {"4", "47", "470", "4705", "4.75", "47.5"}), kKeyLimitMs);
-    five.close();
+    PrintWorst("Key in ValueEnter, SMD, worst step",
+               TypeWorkedSequences(BoxOf(smd, "ValueEnter"), {"4.75k", "4k7", "470", "0.1"}),
+               kKeyLimitMs);
+    smd.close();
     QCoreApplication::processEvents();
   }
 
@@ -184,32 +197,6 @@ int RunActions() {
   return 0;
 }
 
-// Runs `open` once the main window has been shown and painted, and prints
-// the time from that call until the window it opens has been painted.
-int RunFirstOpen(const std::function<void(MainWindow&)>& open) {
-  MainWindow main;
-  std::int64_t start = 0;
-  bool mainPainted = false;
-  FirstPaintWatch watch([](QWidget* window) { return window->isVisible(); },
-                        [&](QWidget* window) {
-                          if (!mainPainted) {
-                            mainPainted = true;
-                            QTimer::singleShot(0, [&] {
-                              start = MonotonicNs();
-                              open(main);  // returns when the modal window has closed
-                              QCoreApplication::exit(0);
-                            });
-                          } else if (window != &main) {
-                            std::printf("MEASURE ns=%lld\n",
-                                        static_cast<long long>(MonotonicNs() - start));
-                            std::fflush(stdout);
-                            window->close();
-                          }
-                        });
-  main.show();
-  return QApplication::exec();
-}
-
 int RunFirstSwitch() {
   MainWindow main;
   ShowAndSettle(main);
@@ -222,8 +209,8 @@ int RunFirstSwitch() {
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: gui_bench actions | first-open Res4Col|Res5Col|About|EmptyDialog | "
-               "first-switch\n");
+               "usage: gui_bench actions | first-open Res4Col|Res5Col|Res6Col|ResSmd|About | "
+               "census Main|Res4Col|Res5Col|Res6Col|ResSmd|About | first-switch\n");
   return 2;
 }
 
@@ -236,39 +223,16 @@ int main(int argc, char** argv) {
     return RunActions();
   if (argc == 2 && std::strcmp(argv[1], "first-switch") == 0)
     return RunFirstSwitch();
-  if (argc == 3 && std::strcmp(argv[1], "first-open") == 0) {
+  if (argc == 3 &&
+      (std::strcmp(argv[1], "first-open") == 0 || std::strcmp(argv[1], "census") == 0)) {
+    const bool census = std::strcmp(argv[1], "census") == 0;
     const std::string what = argv[2];
-    if (what == "EmptyDialog") {
-      return RunFirstOpen([](MainWindow& main) {
-        QDialog dialog(&main);
-        dialog.exec();
-      });
-    }
-    if (what == "SelectorsDialog") {
-      return RunFirstOpen([](MainWindow& main) {
-        QDialog dialog(&main);
-        const ColourWindowLayout& layout = LayoutOf(WindowKind::FourBand);
-        for (int band = 0; band < layout.bandCount; ++band) {
-          for (bool persian : {true, false}) {
-            auto* selector = new QComboBox(&dialog);
-            for (const BandListItem& item : ItemsOf(layout.lists[band])) {
-              const std::string_view text = persian ? item.persian : item.english;
-              selector->addItem(
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-            }
-            selector->setGeometry(8 + 88 * band, 16, 81, 21);
-            selector->setVisible(persian);
-          }
-        }
-        dialog.resize(392, 269);
-        dialog.exec();
-      });
-    }
-    for (const char* name : {"Res4Col", "Res5Col", "About"}) {
-      if (what == name) {
-        return RunFirstOpen(
-            [name](MainWindow& main) { main.findChild<QAction*>(QLatin1String(name))->trigger(); });
-      }
+    MainWindow main;
+    if (census && what == "Main")
+      return RunFirstOpen(main, "", true);
+    for (const char* name : {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"}) {
+      if (what == name)
+        return RunFirstOpen(main, name, census);
     }
   }
   return Usage();

@@ -24,7 +24,7 @@ namespace {
 using kalvane::bench::FirstPaintWatch;
 
 // The menu entries that open a window, in the order they are opened.
-constexpr const char* kWindowActions[] = {"Res4Col", "Res5Col", "About"};
+constexpr const char* kWindowActions[] = {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"};
 
 struct Probe {
   bool openWindows = false;
