@@ -11,7 +11,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 packages=(
   build-essential binutils cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev
   clang-14 libclang-rt-14-dev
   # cpack's Debian generator runs file, dpkg-shlibdeps, objdump and strip
   file dpkg-dev desktop-file-utils appstream
