@@ -255,14 +255,15 @@ void MainWindow::BuildInputs() {
     InstallEntryRules(row.box, std::move(rules));
     connect(row.box, &QLineEdit::textChanged, this, [this, input] { OnInputEdited(input); });
 
-    auto picture = [this](std::string_view name, Picture shown) {
+    // The greyed arrows stand hidden in the buttons' places; a picture is
+    // rendered only for one that shows (ShowPanel).
+    auto holder = [this](std::string_view name) {
       QLabel* label = NewLabel(inputFrame_, name);
-      label->setPixmap(RenderPicture(shown, kSpinSize));
       label->hide();
       return label;
     };
-    row.upGreyed = picture(places.upGreyed.name, Picture::SpinUpGreyed);
-    row.downGreyed = picture(places.downGreyed.name, Picture::SpinDownGreyed);
+    row.upGreyed = holder(places.upGreyed.name);
+    row.downGreyed = holder(places.downGreyed.name);
     auto button = [this](std::string_view name, Picture normal, Picture hover, Picture pressed) {
       auto* spin = new PictureButton(inputFrame_);
       spin->setObjectName(Text(name));
@@ -551,6 +552,8 @@ void MainWindow::ShowPanel() {
     InputRow& row = Row(input);
     ShowText(row.box, panel_.Input(input));
     const bool greyed = panel_.IsDownGreyed(input);
+    if (greyed && row.downGreyed->pixmap().isNull())
+      row.downGreyed->setPixmap(RenderPicture(Picture::SpinDownGreyed, kSpinSize));
     row.down->setVisible(!greyed);
     row.downGreyed->setVisible(greyed);
   }

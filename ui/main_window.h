@@ -98,8 +98,9 @@ class MainWindow : public QMainWindow, public TranslatableWindow, public Languag
     QLabel* unit = nullptr;
     PictureButton* up = nullptr;
     PictureButton* down = nullptr;
-    QLabel* upGreyed = nullptr;    // never shown
-    QLabel* downGreyed = nullptr;  // shown in place of a greyed-out down button
+    QLabel* upGreyed = nullptr;    // never shown, so it holds no picture
+    QLabel* downGreyed = nullptr;  // shown in place of a greyed-out down button; its
+                                   // picture is rendered when it first shows
   };
   // One result with its caption and, for the two boxes, its unit.
   struct ResultRow {

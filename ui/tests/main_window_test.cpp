@@ -203,6 +203,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(TextOf("LedCount"), QStringLiteral("1"));
     QVERIFY(!Get(*window_, "BtDownB")->isVisible());
     QVERIFY(Get(*window_, "DownDisB")->isVisible());
+    // The greyed arrow is given its picture when it first shows.
+    QVERIFY(!Get<QLabel>(*window_, "DownDisB")->pixmap().isNull());
     QTest::mouseClick(Get<PictureButton>(*window_, "BtUpB"), Qt::LeftButton);
     QVERIFY(Get(*window_, "BtDownB")->isVisible());
     QVERIFY(!Get(*window_, "UpDisB")->isVisible());
