@@ -366,7 +366,8 @@ void RunCensus(const Programs& p) {
     const auto floor = CensusOf(p["floor"], window);
     std::string value = "not taken";
     if (program && floor) {
-      std::size_t widgets = 0, differing = 0;
+      std::size_t widgets = 0;
+      std::vector<std::string> differing;  // the names of the widgets that differ
       bool pixels = false;
       for (const std::string& line : *program) {
         const bool same = std::find(floor->begin(), floor->end(), line) != floor->end();
@@ -376,14 +377,20 @@ void RunCensus(const Programs& p) {
         }
         ++widgets;
         if (!same) {
-          ++differing;
+          std::istringstream words(line);
+          std::string tag, kind, name;
+          words >> tag >> kind >> name;
+          differing.push_back(name);
           std::fprintf(stderr, "census %s: the floor has no %s\n", window, line.c_str());
         }
       }
+      std::string names;
+      for (const std::string& name : differing)
+        names += (names.empty() ? "" : " ") + name;
       value = std::to_string(widgets) + " widgets, " +
-              (differing == 0 && program->size() == floor->size()
+              (differing.empty() && program->size() == floor->size()
                    ? std::string("all the same")
-                   : std::to_string(differing) + " differ") +
+                   : std::to_string(differing.size()) + " differ (" + names + ")") +
               (pixels ? "; pixels the same" : "; pixels differ");
     }
     PrintRow(std::string("Census of ") + window + " against its floor", value, "-", "info");
