@@ -1,5 +1,5 @@
-// Linked only into the benchmark's copies of the program and of the minimal
-// Qt program, never into the shipped program. With KALVANE_BENCH_PROBE set
+// Linked only into the benchmark's copies of the program, of the minimal Qt
+// program and of the floor, never into the shipped program. With KALVANE_BENCH_PROBE set
 // it reports, on stdout, when the first window was shown and painted and the
 // peak resident memory at that moment, and then ends the process:
 //   KALVANE_BENCH_PROBE=start    right after the first window's first paint
