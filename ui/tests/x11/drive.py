@@ -262,10 +262,10 @@ def run(*args, data=None, check=True):
     return result.stdout.decode(errors="replace")
 
 
-def keys(spec):
-    """Sends `spec`: key names, and 'quoted text' typed as it stands."""
+def keys(key_names):
+    """Sends `key_names`: key names, and 'quoted text' typed as it stands."""
     names = []
-    for token in re.findall(r"'[^']*'|\S+", spec) + [None]:
+    for token in re.findall(r"'[^']*'|\S+", key_names) + [None]:
         if token is None or token.startswith("'"):
             if names:
                 run("xdotool", "key", "--delay", "15", *names)
@@ -697,12 +697,12 @@ def clip(text):
 
 
 # ---------------------------------------------------------------- cases
-def edit_case(s, box, start, spec, expected):
+def edit_case(s, box, start, key_names, expected):
     s.ready(box)
     s.type_over(box, start)
-    keys(spec)
+    keys(key_names)
     time.sleep(0.1)
-    s.expect_box(box, expected, "after %s" % spec)
+    s.expect_box(box, expected, "after %s" % key_names)
 
 
 def persian_layout_case(s, box, digits, expected_box, expected_result):
