@@ -32,11 +32,7 @@ class AccessibilityTest : public QObject {
   }
 
  private slots:
-  void init() {
-    main_ = std::make_unique<MainWindow>();
-    main_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main_.get()));
-  }
+  void init() { test::OpenFresh(main_); }
   void cleanup() { main_.reset(); }
 
   void mainWindowNamesFollowLanguageAndMode_data() {

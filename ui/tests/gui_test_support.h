@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
 namespace kalvane::test {
 
@@ -33,6 +34,15 @@ inline void AddTextRow(const char* name, const QStringList& columns) {
   QTestData& row = QTest::newRow(name);
   for (const QString& column : columns)
     row << column;
+}
+
+// Builds a fresh window into `slot`, shows it and waits until it is exposed:
+// what each test of a window starts from.
+template <typename Window>
+void OpenFresh(std::unique_ptr<Window>& slot) {
+  slot = std::make_unique<Window>();
+  slot->show();
+  QVERIFY(QTest::qWaitForWindowExposed(slot.get()));
 }
 
 // The text a box or label shows.

@@ -19,6 +19,7 @@
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/smd_code_window.h"
+#include "ui/tests/gui_test_support.h"
 #include "ui/twips.h"
 
 using namespace kalvane;
@@ -80,11 +81,7 @@ class LanguageTest : public QObject {
   }
 
  private slots:
-  void init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
+  void init() { test::OpenFresh(window_); }
   void cleanup() { window_.reset(); }
 
   void englishTakesEveryCaptionAndPosition() {

@@ -74,11 +74,7 @@ class MainWindowTest : public QObject {
   }
 
  private slots:
-  void init() {
-    window_ = std::make_unique<MainWindow>();
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-  }
+  void init() { test::OpenFresh(window_); }
   void cleanup() { window_.reset(); }
 
   void startsPersianWithTheDesignedValues() {
