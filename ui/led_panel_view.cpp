@@ -184,13 +184,17 @@ void LedPanelView::BuildInputs() {
     const InputRowPlaces& places = kInputRowPlaces[static_cast<std::size_t>(input)];
     InputRow& row = Row(input);
     row.box = NewBox(inputFrame_, places.box.name);
-    // The supply and count boxes keep only their characters after any
-    // change, so a paste keeps only those before it is cut to the limit.
-    const bool cleaned = input == LedInput::Supply || input == LedInput::Count;
-    EntryRules rules = SetAndLimitRules(
-        row.box, panel_.AllowedCharacters(input),
-        [this, input] { return panel_.LengthLimit(input); },
-        cleaned ? PastedText::OnlyAllowed : PastedText::AsItStands);
+    EntryRules rules;
+    rules.keyInsertion = [this, input](const QString& keyText,
+                                       int selected) -> std::optional<QString> {
+      const std::optional<std::string> typed =
+          panel_.KeyInsertion(input, Utf8(keyText), static_cast<std::size_t>(selected));
+      return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
+    };
+    rules.pasteInsertion = [this, input](const QString& clipboard, int selected) {
+      return Text(
+          panel_.PasteInsertion(input, Utf8(clipboard), static_cast<std::size_t>(selected)));
+    };
     rules.language = [this] { return language_; };
     InstallEntryRules(row.box, std::move(rules));
     connect(row.box, &QLineEdit::textChanged, this, [this, input] { OnInputEdited(input); });
@@ -329,7 +333,9 @@ void LedPanelView::Retranslate(Language language) {
     for (const Caption& item : kArrangementItems)
       arrangementList_->addItem(Text(item.In(language)));
   }
-  panel_.ChooseArrangement(LedArrangement::Series);
+  panel_.ChangeLanguage(
+      WordsOf(language == Language::Persian ? Language::English : Language::Persian),
+      WordsOf(language));
 
   const std::array<const Caption*, 3> modeCaptions = {&kSolveForResistor, &kSolveForVoltage,
                                                       &kSolveForCurrent};
@@ -355,15 +361,6 @@ void LedPanelView::Retranslate(Language language) {
   for (const auto& [label, caption] : fixedCaptions)
     label->setText(Text(caption->In(language)));
   PlaceControls(language);
-
-  // Result fields keep their numbers; only the unit words change.
-  for (const UnitWordSwap& swap : kResultUnitWords) {
-    if (language == Language::Persian) {
-      panel_.ReplaceInResult(swap.field, swap.english, swap.persian);
-    } else {
-      panel_.ReplaceInResult(swap.field, swap.persian, swap.english);
-    }
-  }
   ShowPanel();
 }
 
@@ -421,7 +418,7 @@ void LedPanelView::OnInputEdited(LedInput input) {
 }
 
 void LedPanelView::OnCalculate() {
-  const LedPanel::Calculation calculation = panel_.Calculate(LedCalcWordsOf(WordsOf(language_)));
+  const LedPanel::Calculation calculation = panel_.Calculate(WordsOf(language_));
   if (calculation.invalidMessage)
     ShowInvalidInputMessage();
   panel_.Show(calculation);
@@ -560,7 +557,7 @@ void LedPanelView::NameControls() {
 }
 
 void LedPanelView::OnSeriesChosen(StandardSeries series) {
-  panel_.ChooseSeries(series, LedCalcWordsOf(WordsOf(language_)));
+  panel_.ChooseSeries(series, WordsOf(language_));
   ShowPanel();
 }
 

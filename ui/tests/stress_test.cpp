@@ -627,10 +627,10 @@ void Walk::ClickCalc() {
   Note(QStringLiteral("calc"));
   auto box = [this](const char* name) { return Control<QLineEdit>(name)->text().toStdString(); };
   const int arrangement = Control<QComboBox>("SerMov")->currentIndex();
-  const LedCalcResult expected = CalculateLedCircuit(
-      arrangement == 1 ? LedArrangement::Parallel : LedArrangement::Series,
-      main_->PanelView().Mode(), box("Vtdc"), box("LedCount"), box("VLed"), box("ALed"),
-      LedCalcWordsOf(main_->Words()), main_->PanelView().Panel().Series());
+  const LedCalcResult expected =
+      CalculateLedCircuit(arrangement == 1 ? LedArrangement::Parallel : LedArrangement::Series,
+                          main_->PanelView().Mode(), box("Vtdc"), box("LedCount"), box("VLed"),
+                          box("ALed"), main_->Words(), main_->PanelView().Panel().Series());
   const int messagesBefore = messagesShown_;
   QTest::mouseClick(Control<QPushButton>("Calc"), Qt::LeftButton);
   if (arrangement != 0 && arrangement != 1)
