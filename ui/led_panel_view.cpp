@@ -19,6 +19,7 @@
 #include "ui/pictures.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
+#include "ui/view_support.h"
 #include "widgets/dis_rclick.h"
 #include "widgets/picture_button.h"
 
@@ -35,17 +36,12 @@ const QColor kResultColour(0, 0, 255);
 constexpr std::size_t kLightRow = 0, kSolvedRow = 1, kLargerRow = 2, kSmallerRow = 3,
                       kRatingRow = 4;
 
-Qt::LayoutDirection DirectionOf(Language language) {
-  return language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight;
-}
-
 // Right-aligned right to left in Persian, left-aligned left to right in
 // English, for a caption or a box.
 template <typename W>
 void SetReadingDirection(W* widget, Language language) {
   widget->setLayoutDirection(DirectionOf(language));
-  widget->setAlignment((language == Language::Persian ? Qt::AlignRight : Qt::AlignLeft) |
-                       Qt::AlignAbsolute | Qt::AlignVCenter);
+  widget->setAlignment(SideOf(language) | Qt::AlignVCenter);
 }
 
 void Place(QWidget* widget, const ControlPlace& place, Language language, LedCalcMode mode) {
@@ -53,17 +49,6 @@ void Place(QWidget* widget, const ControlPlace& place, Language language, LedCal
   widget->move(Px(place.Left(language)), Px(top));
   if (place.width > 0)
     widget->resize(TwipSize(place.width, place.height));
-}
-
-void PlaceFixed(QWidget* widget, const ControlPlace& place) {
-  widget->setGeometry(TwipRect(place.persianLeft, place.top, place.width, place.height));
-}
-
-QLabel* NewLabel(QWidget* parent, std::string_view name) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(Text(name));
-  label->setFont(WindowFont());  // not the bold of the frame around it
-  return label;
 }
 
 // A caption label that never takes the mouse, so it cannot shadow the box
@@ -95,16 +80,6 @@ void SetForeground(QWidget* widget, const QColor& colour) {
   palette.setColor(QPalette::WindowText, colour);
   palette.setColor(QPalette::Text, colour);
   widget->setPalette(palette);
-}
-
-// Writes a text the panel holds; a box does not hand it back as an edit.
-template <typename W>
-void ShowText(W* widget, const std::string& text) {
-  const QString shown = Text(text);
-  if (widget->text() == shown)
-    return;
-  const QSignalBlocker showing(widget);
-  widget->setText(shown);
 }
 
 Picture PictureOf(DiagramPicture picture) {
@@ -155,7 +130,7 @@ void LedPanelView::BuildInputs() {
   inputFrame_ = new QGroupBox(this);
   inputFrame_->setObjectName(QStringLiteral("Frame1"));
   inputFrame_->setFont(FrameFont());
-  PlaceFixed(inputFrame_, kInputFramePlace);
+  inputFrame_->setGeometry(Px(kInputFramePlace));
 
   arrangementList_ = new QComboBox(inputFrame_);
   arrangementList_->setObjectName(Text(kArrangementListPlace.name));
@@ -184,19 +159,8 @@ void LedPanelView::BuildInputs() {
     const InputRowPlaces& places = kInputRowPlaces[static_cast<std::size_t>(input)];
     InputRow& row = Row(input);
     row.box = NewBox(inputFrame_, places.box.name);
-    EntryRules rules;
-    rules.keyInsertion = [this, input](const QString& keyText,
-                                       int selected) -> std::optional<QString> {
-      const std::optional<std::string> typed =
-          panel_.KeyInsertion(input, Utf8(keyText), static_cast<std::size_t>(selected));
-      return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
-    };
-    rules.pasteInsertion = [this, input](const QString& clipboard, int selected) {
-      return Text(
-          panel_.PasteInsertion(input, Utf8(clipboard), static_cast<std::size_t>(selected)));
-    };
-    rules.language = [this] { return language_; };
-    InstallEntryRules(row.box, std::move(rules));
+    InstallEntryRules(row.box, ModelEntryRules(
+                                   panel_, ControlKeys::Drop, [this] { return language_; }, input));
     connect(row.box, &QLineEdit::textChanged, this, [this, input] { OnInputEdited(input); });
 
     // The greyed arrows stand hidden in the buttons' places; a picture is
@@ -232,7 +196,7 @@ void LedPanelView::BuildInputs() {
   calculateButton_ = new QPushButton(inputFrame_);
   calculateButton_->setObjectName(Text(kCalculatePlace.name));
   calculateButton_->setFont(WindowFont());
-  PlaceFixed(calculateButton_, kCalculatePlace);
+  calculateButton_->setGeometry(Px(kCalculatePlace));
   connect(calculateButton_, &QPushButton::clicked, this, &LedPanelView::OnCalculate);
 }
 
@@ -240,7 +204,7 @@ void LedPanelView::BuildResults() {
   resultFrame_ = new QGroupBox(inputFrame_);
   resultFrame_->setObjectName(QStringLiteral("Frame2"));
   resultFrame_->setFont(FrameFont());
-  PlaceFixed(resultFrame_, kResultFramePlace);
+  resultFrame_->setGeometry(Px(kResultFramePlace));
 
   for (std::size_t i = 0; i < resultRows_.size(); ++i) {
     resultRows_[i].caption = NewCaption(resultFrame_, kResultRowPlaces[i].caption);
@@ -267,11 +231,11 @@ void LedPanelView::BuildDiagram() {
   diagramFrame_ = new QFrame(this);
   diagramFrame_->setObjectName(Text(kDiagramFramePlace.name));
   diagramFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  PlaceFixed(diagramFrame_, kDiagramFramePlace);
+  diagramFrame_->setGeometry(Px(kDiagramFramePlace));
 
   diagram_ = new QLabel(this);
   diagram_->setObjectName(Text(kDiagramPlace.name));
-  PlaceFixed(diagram_, kDiagramPlace);
+  diagram_->setGeometry(Px(kDiagramPlace));
 
   diagramSupplyLabel_ = NewDiagramLabel(this, kDiagramSupplyPlace.name, QString());
   diagramResistorLabel_ = NewDiagramLabel(this, kDiagramResistorPlace.name, QString());

@@ -11,6 +11,7 @@
 #include "ui/led_panel_view.h"
 #include "ui/look.h"
 #include "ui/qt_text.h"
+#include "ui/view_support.h"
 #include "ui/window_shelf.h"
 
 namespace kalvane {
@@ -86,7 +87,7 @@ void MainWindow::Retranslate(Language language) {
 }
 
 void MainWindow::WriteTitles(Language language) {
-  setLayoutDirection(language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight);
+  setLayoutDirection(DirectionOf(language));
   setWindowTitle(Text(kMainTitle.In(language)));
   toolsMenu_->setTitle(Text(kToolsMenu.In(language)));
   colourCodeMenu_->setTitle(Text(kColourCodeMenu.In(language)));
