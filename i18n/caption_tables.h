@@ -68,12 +68,15 @@ inline std::string StandardRowCaption(StandardSeries series, Language language) 
 }
 
 // Every fixed caption above, for checks that walk them all.
-inline constexpr std::array<const Caption*, 24> kMainWindowCaptions = {
+inline constexpr std::array<const Caption*, 27> kMainWindowCaptions = {
     &kMainTitle,
     &kToolsMenu,
     &kColourCodeMenu,
     &kFourBandItem,
     &kFiveBandItem,
+    &kSixBandItem,
+    &kSmdItem,
+    &kSeriesMenu,
     &kLanguageMenu,
     &kPersianItem,
     &kEnglishItem,
