@@ -3,14 +3,12 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "core/entry_rules.h"
 #include "i18n/accessible_texts.h"
 #include "i18n/caption_tables.h"
 #include "i18n/main_window_layout.h"

@@ -136,7 +136,8 @@ void MainWindow::OnSwitchToEnglish() {
 
 std::size_t MainWindow::ShelfIndex(const Caption& item) const {
   const ShelfWindow* window = FindOnShelf(item.name);
-  Q_ASSERT(window);
+  if (!window)
+    qFatal("no window on the shelf for %s", std::string(item.name).c_str());
   return static_cast<std::size_t>(window - WindowShelf().data());
 }
 

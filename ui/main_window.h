@@ -61,7 +61,6 @@ class MainWindow : public QMainWindow, public TranslatableWindow, public Languag
   // The menu item that opens the shelf's window for `item`.
   QAction* Action(const Caption& item) const;
 
-  QMenu* ToolsMenu() const { return toolsMenu_; }
   QAction* SeriesAction(StandardSeries series) const {
     return seriesActions_[static_cast<std::size_t>(series)];
   }
