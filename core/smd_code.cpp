@@ -309,4 +309,13 @@ SmdEncodeResult EncodeSmdCodes(std::string_view resistanceText) {
                   Eia96Code(value)};
 }
 
+std::variant<ResistanceText, ResistanceTextError> ReadResistanceText(std::string_view typed) {
+  auto read = ReadResistance(typed);
+  if (const auto* error = std::get_if<ResistanceTextError>(&read))
+    return *error;
+  std::string text = PlainText(std::get<Decimal>(read));
+  const double ohms = TextToNumber(text);
+  return ResistanceText{std::move(text), ohms};
+}
+
 }  // namespace kalvane
