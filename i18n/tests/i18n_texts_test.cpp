@@ -32,38 +32,16 @@ std::vector<Caption> AllCaptions() {
   }
   all.insert(all.end(), kArrangementItems.begin(), kArrangementItems.end());
   all.insert(all.end(), kEditMenuCaptions.begin(), kEditMenuCaptions.end());
-  all.insert(all.end(), {kSixBandItem,
-                         kSmdItem,
-                         kSeriesMenu,
-                         kInputFrameSeries,
-                         kInputFrameParallel,
-                         kFourBandTitle,
-                         kFiveBandTitle,
-                         kSixBandTitle,
-                         kTemperatureFrame,
-                         kResistanceFrame,
-                         kToleranceFrame,
-                         kTypedValueFrame,
-                         kSmdTitle,
-                         kCodeFrame,
-                         kValueFrame,
-                         kCodeCaption,
-                         kValueCaption,
-                         kThreeDigitForm,
-                         kFourDigitForm,
-                         kEia96Form,
-                         kJumperForm,
-                         kNoCode,
-                         kReadAsPrefix,
-                         kAboutTitle,
-                         kIncreasePrefix,
-                         kDecreasePrefix,
-                         kArrangementListName,
-                         kDiagramName,
-                         kTypedValueBoxName,
-                         kResistorDrawingName,
-                         kForumLinkPrefix,
-                         kAboutPictureName});
+  // clang-format off
+  all.insert(all.end(), {
+      kSixBandItem, kSmdItem, kSeriesMenu, kInputFrameSeries, kInputFrameParallel,
+      kFourBandTitle, kFiveBandTitle, kSixBandTitle, kTemperatureFrame, kResistanceFrame,
+      kToleranceFrame, kTypedValueFrame, kSmdTitle, kCodeFrame, kValueFrame, kCodeCaption,
+      kValueCaption, kThreeDigitForm, kFourDigitForm, kEia96Form, kJumperForm, kNoCode,
+      kReadAsPrefix, kAboutTitle, kIncreasePrefix, kDecreasePrefix, kArrangementListName,
+      kDiagramName, kTypedValueBoxName, kResistorDrawingName, kForumLinkPrefix,
+      kAboutPictureName});
+  // clang-format on
   return all;
 }
 
