@@ -86,7 +86,7 @@ constexpr std::array<LedCase, 6> kLedCases = {{
 }};
 
 void BM_CalculateLedCircuit(benchmark::State& state) {
-  const LedCalcWords words = LedCalcWordsOf(kPersianWords);
+  const LanguageWords& words = kPersianWords;
   for (auto _ : state) {
     for (const LedCase& c : kLedCases) {
       LedCalcResult result =

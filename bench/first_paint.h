@@ -9,6 +9,7 @@
 #include <QObject>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -37,5 +38,10 @@ class FirstPaintWatch : public QObject {
 // `action` prints the census of the main window itself. Returns the exit code
 // of the event loop, 1 when there is no such entry.
 int RunFirstOpen(QWidget& mainWindow, const std::string& action, bool census);
+
+// The menu entries that open a window, in the order the start-up probe
+// opens them (KALVANE_BENCH_PROBE=windows). Each program the probe is linked
+// into names its own: the program its shelf's, the floor its floors'.
+std::vector<std::string> ProbedWindowEntries();
 
 }  // namespace kalvane::bench

@@ -6,15 +6,17 @@
 //                                the worked sequences), a Calc click and
 //                                language switches; prints table rows
 //   gui_bench first-open WHAT    in a fresh process, with the main window
-//                                shown and painted: opening WHAT (Res4Col,
-//                                Res5Col, Res6Col, ResSmd or About, the menu
-//                                entry's name) until it is shown and painted
+//                                shown and painted: opening WHAT (the menu
+//                                entry's name of a window of the shelf, e.g.
+//                                Res4Col) until it is shown and painted
 //   gui_bench census WHAT        the same, printing the census of the window
 //                                opened (Main: of the main window) instead
 //                                of a time, for comparing it with its floor
 //   gui_bench first-switch       in a fresh process: the first switch to
 //                                English, which also loads both colour
 //                                windows hidden
+//   gui_bench windows            lists the shelf's windows: WINDOW, the menu
+//                                entry's name and the window's name
 // Each action is timed twice: until its handlers have returned (the bands,
 // labels and results are settled, which is what the limits are for) and, for
 // information, until the repaint that follows has been done too.
@@ -30,6 +32,7 @@
 #include <cstring>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +42,7 @@
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/smd_code_window.h"
+#include "ui/window_shelf.h"
 
 namespace {
 
@@ -137,9 +141,10 @@ int RunActions() {
 
   {
     const std::pair<ColourCodeWindow*, std::vector<const char*>> colourWindows[] = {
-        {&main.FourBandWindow(), {"4", "47", "470", "47000000", "475", "4.7", "0.47"}},
-        {&main.FiveBandWindow(), {"4", "47", "470", "4705", "4.75", "47.5"}},
-        {&main.SixBandWindow(), {"4", "47", "470", "4705", "4.75", "47.5"}},
+        {&main.Window<ColourCodeWindow>(kFourBandItem),
+         {"4", "47", "470", "47000000", "475", "4.7", "0.47"}},
+        {&main.Window<ColourCodeWindow>(kFiveBandItem), {"4", "47", "470", "4705", "4.75", "47.5"}},
+        {&main.Window<ColourCodeWindow>(kSixBandItem), {"4", "47", "470", "4705", "4.75", "47.5"}},
     };
     for (const auto& [window, sequences] : colourWindows) {
       ShowAndSettle(*window);
@@ -147,7 +152,7 @@ int RunActions() {
                  TypeWorkedSequences(BoxOf(*window, "ResisEnter"), sequences), kKeyLimitMs);
       window->close();
     }
-    SmdCodeWindow& smd = main.SmdWindow();
+    SmdCodeWindow& smd = main.Window<SmdCodeWindow>(kSmdItem);
     ShowAndSettle(smd);
     PrintWorst("Key in CodeEnter, SMD, worst step",
                TypeWorkedSequences(BoxOf(smd, "CodeEnter"), {"472", "4701", "4R7", "01C", "R47"}),
@@ -207,10 +212,23 @@ int RunFirstSwitch() {
   return 0;
 }
 
+// One line per window of the shelf: WINDOW, the menu entry that opens it
+// and the window's name.
+int ListWindows() {
+  for (const ShelfWindow& shelved : WindowShelf()) {
+    const std::unique_ptr<QDialog> window(
+        shelved.build({Language::Persian, StandardSeries::E24, nullptr}));
+    std::printf("WINDOW %s %s\n", std::string(shelved.item->name).c_str(),
+                window->objectName().toStdString().c_str());
+  }
+  std::fflush(stdout);
+  return 0;
+}
+
 int Usage() {
   std::fprintf(stderr,
-               "usage: gui_bench actions | first-open Res4Col|Res5Col|Res6Col|ResSmd|About | "
-               "census Main|Res4Col|Res5Col|Res6Col|ResSmd|About | first-switch\n");
+               "usage: gui_bench actions | first-open ENTRY | census Main|ENTRY | first-switch | "
+               "windows\n(ENTRY: the menu entry of a window, as gui_bench windows lists them)\n");
   return 2;
 }
 
@@ -230,10 +248,10 @@ int main(int argc, char** argv) {
     MainWindow main;
     if (census && what == "Main")
       return RunFirstOpen(main, "", true);
-    for (const char* name : {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"}) {
-      if (what == name)
-        return RunFirstOpen(main, name, census);
-    }
+    if (FindOnShelf(what))
+      return RunFirstOpen(main, what, census);
   }
+  if (argc == 2 && std::strcmp(argv[1], "windows") == 0)
+    return ListWindows();
   return Usage();
 }

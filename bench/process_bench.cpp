@@ -303,40 +303,12 @@ void RunStartup(const Programs& p) {
                  mapped["minimal"], "ms");
 }
 
-std::optional<double> Measure(const std::vector<std::string>& argv,
-                              const std::vector<std::string>& env, const char* field = "ns") {
-  auto report = Run(argv, env, "MEASURE");
-  if (!report || !report->fields.count(field))
-    return std::nullopt;
-  return static_cast<double>(report->fields[field]) / 1e6;
-}
-
-void RunOpens(const Programs& p) {
-  const std::pair<const char*, const char*> windows[] = {{"Res4Col", "Calc4Band"},
-                                                         {"Res5Col", "Calc5Band"},
-                                                         {"Res6Col", "Calc6Band"},
-                                                         {"ResSmd", "SmdCode"},
-                                                         {"About", "AA (About)"}};
-  for (const auto& [action, figure] : windows) {
-    for (const char* side : {"gui", "floor"})
-      Measure({p[side], "first-open", action}, g_displays.XcbEnv(side));
-    std::map<std::string, Samples> opens;
-    Alternate({"gui", "floor"}, p.runs, [&](const std::string& side) {
-      opens[side].Add(Measure({p[side], "first-open", action}, g_displays.XcbEnv(side)));
-    });
-    PrintRatio(std::string("First open, xcb, of ") + figure + " / its floor", opens["gui"],
-               opens["floor"], "ms", kFirstOpenLimit);
-  }
-}
-
-// The census lines of `window` printed by `program`, or nothing.
-std::optional<std::vector<std::string>> CensusOf(const std::string& program,
-                                                 const std::string& window) {
+// The lines `argv` prints offscreen, up to its end.
+std::vector<std::string> OutputLines(const std::vector<std::string>& argv) {
   int pipeEnds[2];
   if (pipe2(pipeEnds, O_CLOEXEC) != 0)
-    return std::nullopt;
-  const pid_t pid =
-      Spawn({program, "census", window}, Environment(kOffscreen), pipeEnds[1], pipeEnds[0]);
+    return {};
+  const pid_t pid = Spawn(argv, Environment(kOffscreen), pipeEnds[1], pipeEnds[0]);
   close(pipeEnds[1]);
   std::string text;
   char chunk[4096];
@@ -348,8 +320,17 @@ std::optional<std::vector<std::string>> CensusOf(const std::string& program,
     waitpid(pid, &status, 0);
   std::vector<std::string> lines;
   std::istringstream stream(text);
+  for (std::string line; std::getline(stream, line);)
+    lines.push_back(line);
+  return lines;
+}
+
+// The census lines of `window` printed by `program`, or nothing.
+std::optional<std::vector<std::string>> CensusOf(const std::string& program,
+                                                 const std::string& window) {
+  std::vector<std::string> lines;
   bool ended = false;
-  for (std::string line; std::getline(stream, line);) {
+  for (const std::string& line : OutputLines({program, "census", window})) {
     if (line == "CENSUS-END")
       ended = true;
     else if (line.rfind("CENSUS", 0) == 0)
@@ -360,8 +341,45 @@ std::optional<std::vector<std::string>> CensusOf(const std::string& program,
   return lines;
 }
 
+// The program's secondary windows as `gui_bench windows` lists them: the
+// menu entry that opens each, and the window's name.
+std::vector<std::pair<std::string, std::string>> WindowsOf(const Programs& p) {
+  std::vector<std::pair<std::string, std::string>> windows;
+  for (const std::string& line : OutputLines({p["gui"], "windows"})) {
+    std::istringstream words(line);
+    std::string tag, action, window;
+    if (words >> tag >> action >> window && tag == "WINDOW")
+      windows.emplace_back(action, window);
+  }
+  return windows;
+}
+
+std::optional<double> Measure(const std::vector<std::string>& argv,
+                              const std::vector<std::string>& env, const char* field = "ns") {
+  auto report = Run(argv, env, "MEASURE");
+  if (!report || !report->fields.count(field))
+    return std::nullopt;
+  return static_cast<double>(report->fields[field]) / 1e6;
+}
+
+void RunOpens(const Programs& p) {
+  for (const auto& [action, figure] : WindowsOf(p)) {
+    for (const char* side : {"gui", "floor"})
+      Measure({p[side], "first-open", action}, g_displays.XcbEnv(side));
+    std::map<std::string, Samples> opens;
+    Alternate({"gui", "floor"}, p.runs, [&](const std::string& side) {
+      opens[side].Add(Measure({p[side], "first-open", action}, g_displays.XcbEnv(side)));
+    });
+    PrintRatio(std::string("First open, xcb, of ") + figure + " / its floor", opens["gui"],
+               opens["floor"], "ms", kFirstOpenLimit);
+  }
+}
+
 void RunCensus(const Programs& p) {
-  for (const char* window : {"Main", "Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"}) {
+  std::vector<std::string> windows = {"Main"};
+  for (const auto& [action, name] : WindowsOf(p))
+    windows.push_back(action);
+  for (const std::string& window : windows) {
     const auto program = CensusOf(p["gui"], window);
     const auto floor = CensusOf(p["floor"], window);
     std::string value = "not taken";
@@ -381,7 +399,7 @@ void RunCensus(const Programs& p) {
           std::string tag, kind, name;
           words >> tag >> kind >> name;
           differing.push_back(name);
-          std::fprintf(stderr, "census %s: the floor has no %s\n", window, line.c_str());
+          std::fprintf(stderr, "census %s: the floor has no %s\n", window.c_str(), line.c_str());
         }
       }
       std::string names;

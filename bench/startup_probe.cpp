@@ -23,13 +23,11 @@ namespace {
 
 using kalvane::bench::FirstPaintWatch;
 
-// The menu entries that open a window, in the order they are opened.
-constexpr const char* kWindowActions[] = {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"};
-
 struct Probe {
   bool openWindows = false;
   std::int64_t paintedNs = 0;
   QPointer<QWidget> mainWindow;
+  std::vector<std::string> actions;  // the menu entries that open a window
   std::size_t nextAction = 0;
 };
 Probe probe;
@@ -44,9 +42,9 @@ Probe probe;
 // Opens the next window through its menu entry; the entry returns once the
 // modal window has been closed again.
 void OpenNextWindow() {
-  while (probe.mainWindow && probe.nextAction < std::size(kWindowActions)) {
-    const char* name = kWindowActions[probe.nextAction++];
-    if (auto* action = probe.mainWindow->findChild<QAction*>(QLatin1String(name))) {
+  while (probe.mainWindow && probe.nextAction < probe.actions.size()) {
+    const std::string& name = probe.actions[probe.nextAction++];
+    if (auto* action = probe.mainWindow->findChild<QAction*>(QString::fromStdString(name))) {
       action->trigger();
       QTimer::singleShot(0, OpenNextWindow);
       return;
@@ -60,6 +58,8 @@ void StartProbe() {
   if (!mode)
     return;
   probe.openWindows = std::strcmp(mode, "windows") == 0;
+  if (probe.openWindows)
+    probe.actions = kalvane::bench::ProbedWindowEntries();
   new FirstPaintWatch([](QWidget* window) { return window->isVisible(); },
                       [](QWidget* window) {
                         if (!probe.mainWindow) {

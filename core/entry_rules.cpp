@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
+#include <optional>
+#include <utility>
 
 namespace kalvane {
 namespace {
@@ -100,6 +103,56 @@ std::string PasteInsertionWithin(std::string_view clipboard, std::string_view al
   std::string kept = KeepOnly(ToAsciiNumberText(clipboard), allowed);
   kept.resize(std::min(kept.size(), Room(length, selected, limit)));
   return kept;
+}
+
+namespace {
+
+// The format characters (Cf) of the Basic Multilingual Plane, as ranges.
+constexpr std::pair<char32_t, char32_t> kFormatCharacters[] = {
+    {0x00AD, 0x00AD}, {0x0600, 0x0605}, {0x061C, 0x061C}, {0x06DD, 0x06DD}, {0x070F, 0x070F},
+    {0x0890, 0x0891}, {0x08E2, 0x08E2}, {0x180E, 0x180E}, {0x200B, 0x200F}, {0x202A, 0x202E},
+    {0x2060, 0x2064}, {0x2066, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
+};
+
+// The code point of a two- or three-byte UTF-8 character, or none.
+std::optional<char32_t> BmpCodePoint(std::string_view c) {
+  const auto byte = [&c](std::size_t i) {
+    return static_cast<char32_t>(static_cast<unsigned char>(c[i]));
+  };
+  if (c.size() == 2)
+    return ((byte(0) & 0x1F) << 6) | (byte(1) & 0x3F);
+  if (c.size() == 3)
+    return ((byte(0) & 0x0F) << 12) | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
+  return std::nullopt;
+}
+
+bool IsFormatCharacter(std::string_view c) {
+  const std::optional<char32_t> code = BmpCodePoint(c);
+  return code && std::any_of(std::begin(kFormatCharacters), std::end(kFormatCharacters),
+                             [code](const auto& range) {
+                               return *code >= range.first && *code <= range.second;
+                             });
+}
+
+}  // namespace
+
+std::string PastedLine(std::string_view clipboard) {
+  std::string line;
+  line.reserve(clipboard.size());
+  ForEachCharacter(clipboard, [&line](std::string_view c) {
+    if (c == "\n")
+      line += ' ';
+    else if (c != "\r" && !IsFormatCharacter(c))
+      line.append(c);
+  });
+  return line;
+}
+
+std::string PastedLineWithin(std::string_view clipboard, std::size_t length, std::size_t selected,
+                             std::size_t limit) {
+  std::string line = PastedLine(clipboard);
+  line.resize(ByteOffsetOf(line, Room(length, selected, limit)));
+  return line;
 }
 
 int LimitByPoint(std::string_view text, int start, int lengthWithPoint, int lengthWithoutPoint) {

@@ -42,6 +42,16 @@ std::optional<std::string> KeyInsertionWithin(std::string_view keyText, std::str
 std::string PasteInsertionWithin(std::string_view clipboard, std::string_view allowed,
                                  std::size_t length, std::size_t selected, std::size_t limit);
 
+// A pasted text as one line: the invisible format characters of the Basic
+// Multilingual Plane (Unicode category Cf: direction marks, zero-width
+// spaces, the soft hyphen...) and carriage returns left out, line feeds as
+// spaces; every other character stays as it is.
+std::string PastedLine(std::string_view clipboard);
+// What a paste inserts into a box of `length` characters that takes any
+// character: PastedLine, as many characters as there is room for.
+std::string PastedLineWithin(std::string_view clipboard, std::size_t length, std::size_t selected,
+                             std::size_t limit);
+
 // A length limit that follows the decimal point: `lengthWithPoint` when "."
 // occurs in `text` from the 1-based position `start` on, else
 // `lengthWithoutPoint`. A limit only stops further typing; it never shortens

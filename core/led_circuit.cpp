@@ -37,7 +37,7 @@ LedCalcResult Invalid() {
 }
 
 // BelowLimit and NoResult look the same in the fields.
-LedCalcResult ErrorWords(LedCalcOutcome outcome, const LedCalcWords& words) {
+LedCalcResult ErrorWords(LedCalcOutcome outcome, const LanguageWords& words) {
   LedCalcResult result;
   result.outcome = outcome;
   result.resisText = std::string(words.errorWord);
@@ -54,7 +54,7 @@ std::string DiagramText(std::string_view resistorText) {
 
 // Above the ladder's top rung the rating says so instead of keeping an older
 // calculation's caption.
-std::string RatingText(double power, const LedCalcWords& words) {
+std::string RatingText(double power, const LanguageWords& words) {
   if (auto caption = RateResistorPower(power, words.wattUnit))
     return *caption;
   std::string text = "> 10 ";
@@ -65,7 +65,7 @@ std::string RatingText(double power, const LedCalcWords& words) {
 // Writes every text that depends on the standard series. The parallel
 // resistor mode offers the resistor to buy, the next standard value up;
 // above the table there is none, and the computed value is shown instead.
-void SetStandardTexts(double r, StandardSeries series, const LedCalcWords& words,
+void SetStandardTexts(double r, StandardSeries series, const LanguageWords& words,
                       LedCalcResult& result) {
   StandardRows rows = StandardRowTexts(r, series, words);
   result.largerText = std::move(rows.largerText);
@@ -86,7 +86,7 @@ struct Inputs {
   double fourth;  // ALed: If (mA) or, in Amp mode, R (Ohm)
 };
 
-LedCalcResult SeriesResis(const Inputs& in, StandardSeries series, const LedCalcWords& words) {
+LedCalcResult SeriesResis(const Inputs& in, StandardSeries series, const LanguageWords& words) {
   Steps s;
   const double vf = in.third, iF = in.fourth;
   double vt = s.rt(in.n * vf);
@@ -108,7 +108,7 @@ LedCalcResult SeriesResis(const Inputs& in, StandardSeries series, const LedCalc
   return result;
 }
 
-LedCalcResult ParallelResis(const Inputs& in, StandardSeries series, const LedCalcWords& words) {
+LedCalcResult ParallelResis(const Inputs& in, StandardSeries series, const LanguageWords& words) {
   Steps s;
   const double vf = in.third, iF = in.fourth;
   double vr = s.rt(in.vs - vf);
@@ -139,7 +139,7 @@ struct Solved {
 template <typename PowerFn>
 LedCalcResult FinishSolved(Steps& s, const Inputs& in, const Solved& solved,
                            std::string_view resistorText, PowerFn power,
-                           const LedCalcWords& words) {
+                           const LanguageWords& words) {
   if (!s.finite())
     return ErrorWords(LedCalcOutcome::NoResult, words);
   if (solved.value < kSolvedValueLimit)
@@ -157,7 +157,7 @@ LedCalcResult FinishSolved(Steps& s, const Inputs& in, const Solved& solved,
   return result;
 }
 
-LedCalcResult SeriesVolt(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+LedCalcResult SeriesVolt(const Inputs& in, std::string_view rText, const LanguageWords& words) {
   Steps s;
   const double r = in.third, iF = in.fourth;
   double i = s.rt(kMilli * iF);
@@ -168,7 +168,7 @@ LedCalcResult SeriesVolt(const Inputs& in, std::string_view rText, const LedCalc
       words);
 }
 
-LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LanguageWords& words) {
   Steps s;
   const double vf = in.third, r = in.fourth;
   double vt = s.rt(in.n * vf);
@@ -180,7 +180,7 @@ LedCalcResult SeriesAmp(const Inputs& in, std::string_view rText, const LedCalcW
       [&] { return SeriesResistorPower(s.rt(iMilli / kKilo), r); }, words);
 }
 
-LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LanguageWords& words) {
   Steps s;
   const double r = in.third, iF = in.fourth;
   double vr = s.rt(s.rt(in.n * (kMilli * iF)) * r);
@@ -191,7 +191,7 @@ LedCalcResult ParallelVolt(const Inputs& in, std::string_view rText, const LedCa
       words);
 }
 
-LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LedCalcWords& words) {
+LedCalcResult ParallelAmp(const Inputs& in, std::string_view rText, const LanguageWords& words) {
   Steps s;
   const double vf = in.third, r = in.fourth;
   double vr = s.rt(in.vs - vf);
@@ -212,14 +212,10 @@ bool IsValidLedInput(std::string_view text) {
   return !text.empty() && text != "." && IsNumberText(text);
 }
 
-LedCalcWords LedCalcWordsOf(const LanguageWords& words) {
-  return {words.wattUnit, words.errorWord, words.ohmUnit, words.largerTag, words.smallerTag};
-}
-
 LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vtdcText, std::string_view ledCountText,
                                   std::string_view vLedText, std::string_view aLedText,
-                                  const LedCalcWords& words, StandardSeries series) {
+                                  const LanguageWords& words, StandardSeries series) {
   for (std::string_view text : {vtdcText, ledCountText, vLedText, aLedText}) {
     if (!IsValidLedInput(text))
       return Invalid();
@@ -239,7 +235,7 @@ LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
   return Invalid();
 }
 
-StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWords& words) {
+StandardRows StandardRowTexts(double r, StandardSeries series, const LanguageWords& words) {
   StandardRows rows;
   if (auto larger = FindLargerStandard(r, series))
     rows.largerText = StandardCaption(*larger, words.ohmUnit, words.largerTag);
@@ -249,7 +245,7 @@ StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWord
 }
 
 LedCalcResult WithStandardSeries(LedCalcResult result, StandardSeries series,
-                                 const LedCalcWords& words) {
+                                 const LanguageWords& words) {
   if (result.standardLookupOhms)
     SetStandardTexts(*result.standardLookupOhms, series, words, result);
   return result;

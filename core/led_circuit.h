@@ -25,17 +25,6 @@ enum class LedArrangement { Series = 0, Parallel = 1 };
 //   Amp      Vf (V)        R (Ohm)       If (mA)
 enum class LedCalcMode { Resis, Volt, Amp };
 
-// The five words result texts are built from.
-struct LedCalcWords {
-  std::string_view wattUnit;
-  std::string_view errorWord;
-  std::string_view ohmUnit;
-  std::string_view largerTag;
-  std::string_view smallerTag;
-};
-
-LedCalcWords LedCalcWordsOf(const LanguageWords& words);
-
 enum class LedCalcOutcome {
   Done,
   InvalidInput,  // a box is empty, a lone ".", or not wholly a number
@@ -83,7 +72,7 @@ bool IsValidLedInput(std::string_view text);
 LedCalcResult CalculateLedCircuit(LedArrangement arrangement, LedCalcMode mode,
                                   std::string_view vtdcText, std::string_view ledCountText,
                                   std::string_view vLedText, std::string_view aLedText,
-                                  const LedCalcWords& words,
+                                  const LanguageWords& words,
                                   StandardSeries series = StandardSeries::E24);
 
 // The two standard-value rows for a resistor r, exactly as the calculation
@@ -94,13 +83,13 @@ struct StandardRows {
   std::optional<std::string> largerText;
   std::optional<std::string> smallerText;
 };
-StandardRows StandardRowTexts(double r, StandardSeries series, const LedCalcWords& words);
+StandardRows StandardRowTexts(double r, StandardSeries series, const LanguageWords& words);
 
 // `result` with every text that depends on the standard series rebuilt for
 // `series` from its standardLookupOhms, as CalculateLedCircuit with that
 // series would have written it; nothing else changes. A result without
 // standardLookupOhms comes back unchanged.
 LedCalcResult WithStandardSeries(LedCalcResult result, StandardSeries series,
-                                 const LedCalcWords& words);
+                                 const LanguageWords& words);
 
 }  // namespace kalvane

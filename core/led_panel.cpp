@@ -68,6 +68,21 @@ int LedPanel::LengthLimit(LedInput input) const {
   return 0;
 }
 
+std::optional<std::string> LedPanel::KeyInsertion(LedInput input, std::string_view keyText,
+                                                  std::size_t selected) const {
+  return KeyInsertionWithin(keyText, AllowedCharacters(input), CharacterCount(Input(input)),
+                            selected, static_cast<std::size_t>(LengthLimit(input)));
+}
+
+std::string LedPanel::PasteInsertion(LedInput input, std::string_view clipboard,
+                                     std::size_t selected) const {
+  const std::size_t length = CharacterCount(Input(input));
+  const auto limit = static_cast<std::size_t>(LengthLimit(input));
+  if (HasCleanUp(input))
+    return PasteInsertionWithin(clipboard, AllowedCharacters(input), length, selected, limit);
+  return PastedLineWithin(clipboard, length, selected, limit);
+}
+
 bool LedPanel::EditInput(LedInput input, std::string_view text) {
   WriteInput(input, text);
   return Input(input) != text;
@@ -110,7 +125,7 @@ void LedPanel::ChooseMode(LedCalcMode mode) {
   shown_.reset();
 }
 
-void LedPanel::ChooseSeries(StandardSeries series, const LedCalcWords& words) {
+void LedPanel::ChooseSeries(StandardSeries series, const LanguageWords& words) {
   series_ = series;
   if (!shown_ || !shown_->standardLookupOhms)
     return;
@@ -129,7 +144,7 @@ void LedPanel::WriteSeriesTexts(const LedCalcResult& result) {
   }
 }
 
-LedPanel::Calculation LedPanel::Calculate(const LedCalcWords& words) const {
+LedPanel::Calculation LedPanel::Calculate(const LanguageWords& words) const {
   Calculation calculation;
   if (!arrangement_) {
     // No arrangement to solve: only the inputs are checked.
@@ -178,6 +193,15 @@ void LedPanel::Show(const Calculation& calculation) {
   }
   RefreshDiagram(true);
   results_[Index(LedResult::DiagramSupply)] = "VCC : " + Input(LedInput::Supply) + "V";
+}
+
+void LedPanel::ChangeLanguage(const LanguageWords& from, const LanguageWords& to) {
+  ChooseArrangement(LedArrangement::Series);
+  ReplaceInResult(LedResult::PowerRating, from.wattUnit, to.wattUnit);
+  ReplaceInResult(LedResult::LargerStandard, from.ohmUnit, to.ohmUnit);
+  ReplaceInResult(LedResult::SmallerStandard, from.ohmUnit, to.ohmUnit);
+  ReplaceInResult(LedResult::LargerStandard, from.largerTag, to.largerTag);
+  ReplaceInResult(LedResult::SmallerStandard, from.smallerTag, to.smallerTag);
 }
 
 void LedPanel::ReplaceInResult(LedResult field, std::string_view from, std::string_view to) {

@@ -4,7 +4,7 @@
 // actions that change them. The window shows this state and forwards every
 // action here; tests, the stress walk and the benchmarks drive it the same
 // way. It does not lay out or draw anything, and it holds no language: the
-// words of the interface language come in with each calculation.
+// words of the interface language come in with each call that writes them.
 #pragma once
 
 #include <array>
@@ -69,6 +69,20 @@ class LedPanel {
   // resistor takes 7 digits and nothing more once it holds a ".".
   int LengthLimit(LedInput input) const;
 
+  // What a key's text types into the box in place of `selected` of its
+  // characters: the text with its Persian and Arabic digits as ASCII when
+  // every character is one the box takes and the box stays within its
+  // limit; none when the key is refused.
+  std::optional<std::string> KeyInsertion(LedInput input, std::string_view keyText,
+                                          std::size_t selected) const;
+  // What a paste of `clipboard` inserts in place of `selected` characters:
+  // the clipboard as one line (PastedLine). The supply and count boxes keep
+  // only their characters, as ASCII, before it is cut, so nothing they drop
+  // anyway takes a digit's room; then as much goes in as the limit lets the
+  // box grow.
+  std::string PasteInsertion(LedInput input, std::string_view clipboard,
+                             std::size_t selected) const;
+
   // The box's text after the user edited it (typing, deleting, a paste).
   // The supply and count boxes keep only their characters, and Persian and
   // Arabic digits read as ASCII in every box. Returns whether the text
@@ -105,7 +119,7 @@ class LedPanel {
     bool invalidMessage = false;  // the window shows the invalid-input message first
     LedCalcResult result;         // no texts when only the inputs were checked
   };
-  Calculation Calculate(const LedCalcWords& words) const;
+  Calculation Calculate(const LanguageWords& words) const;
   void Show(const Calculation& calculation);
 
   // The standard series the rows come from: E24 at every start. Choosing
@@ -115,11 +129,16 @@ class LedPanel {
   // a mode button the fields show its example, and a choice only applies to
   // the next calculation.
   StandardSeries Series() const { return series_; }
-  void ChooseSeries(StandardSeries series, const LedCalcWords& words);
+  void ChooseSeries(StandardSeries series, const LanguageWords& words);
 
   const std::string& Result(LedResult field) const { return results_[Index(field)]; }
-  // Replaces every exact occurrence of `from` in a result field by `to`: the
-  // language switch exchanges the unit words so.
+
+  // A language switch from the words `from` to `to`: the arrangement goes
+  // back to series, and the results keep their numbers while their unit
+  // words and tags (the watt unit of the rating, the Ohm unit and the tags
+  // of the standard values) become `to`'s. Error words stay as written.
+  void ChangeLanguage(const LanguageWords& from, const LanguageWords& to);
+  // Replaces every exact occurrence of `from` in a result field by `to`.
   void ReplaceInResult(LedResult field, std::string_view from, std::string_view to);
 
   const Diagram& CircuitDiagram() const { return diagram_; }

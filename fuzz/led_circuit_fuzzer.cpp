@@ -4,7 +4,8 @@
 // standard series. The outcome must agree with the texts the result holds,
 // every number written must have the program's shape, nothing may read as
 // infinite, and switching an E24 result to another series must give what a
-// calculation in that series gives.
+// calculation in that series gives. The same texts go into the LED panel's
+// boxes through their key and paste rules.
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -12,8 +13,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/entry_rules.h"
 #include "core/language_words.h"
 #include "core/led_circuit.h"
+#include "core/led_panel.h"
 #include "core/number_text.h"
 #include "core/standard_values.h"
 #include "fuzz/fuzz_check.h"
@@ -83,7 +86,7 @@ bool IsRatingText(std::string_view text, std::string_view wattWord) {
 LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
                         const std::array<std::string_view, 4>& boxes, const LanguageWords& language,
                         StandardSeries series) {
-  const LedCalcWords words = LedCalcWordsOf(language);
+  const LanguageWords& words = language;  // the result texts are built from these
   const LedCalcResult r =
       CalculateLedCircuit(arrangement, mode, boxes[0], boxes[1], boxes[2], boxes[3], words, series);
   const LedCalcResult e24 =
@@ -183,12 +186,46 @@ LedCalcOutcome CheckOne(LedArrangement arrangement, LedCalcMode mode,
   return r.outcome;
 }
 
+// The four texts pasted, and typed key by key, into the panel's boxes in
+// each mode, as the boxes' rules let them in: a box never grows past the
+// limit it had before the key or paste, and keys type only what it takes.
+void CheckEntryRules(const std::array<std::string_view, 4>& boxes) {
+  for (LedCalcMode mode : {LedCalcMode::Resis, LedCalcMode::Volt, LedCalcMode::Amp}) {
+    LedPanel panel;
+    panel.ChooseMode(mode);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      const LedInput input = kLedInputs[i];
+      const std::string_view text = boxes[i];
+      panel.EditInput(input, "");
+      const auto limit = static_cast<std::size_t>(panel.LengthLimit(input));
+      const std::string pasted = panel.PasteInsertion(input, text, 0);
+      FUZZ_CHECK(CharacterCount(pasted) <= limit, pasted, "a paste past the limit");
+      panel.EditInput(input, "");
+      std::string typed;
+      for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = ByteOffsetOf(text.substr(at), 1);
+        const auto before = static_cast<std::size_t>(panel.LengthLimit(input));
+        if (const auto key = panel.KeyInsertion(input, text.substr(at, length), 0)) {
+          typed += *key;
+          panel.EditInput(input, typed);
+          FUZZ_CHECK(CharacterCount(panel.Input(input)) <= before, panel.Input(input),
+                     "a key past the limit");
+          FUZZ_CHECK(KeepOnly(typed, panel.AllowedCharacters(input)) == typed, typed,
+                     "a key typed a character the box does not take");
+        }
+        at += length;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kalvane::fuzz
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kalvane;
   const auto boxes = fuzz::SplitBoxes(std::string_view(reinterpret_cast<const char*>(data), size));
+  fuzz::CheckEntryRules(boxes);
   for (LedArrangement arrangement : {LedArrangement::Series, LedArrangement::Parallel}) {
     for (LedCalcMode mode : {LedCalcMode::Resis, LedCalcMode::Volt, LedCalcMode::Amp}) {
       for (StandardSeries series : kStandardSeries) {

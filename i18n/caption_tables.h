@@ -9,7 +9,6 @@
 
 #include "core/language_words.h"
 #include "core/led_circuit.h"
-#include "core/led_panel.h"
 #include "core/standard_values.h"
 
 namespace kalvane {
@@ -138,20 +137,6 @@ inline constexpr Caption kInputFrameParallel = {"Frame1", " محاسبه حال�
 inline constexpr std::array<Caption, 2> kArrangementItems = {{
     {"SerMov", "حالت سري", "The Series"},
     {"SerMov", "حالت موازي", "The Parallel"},
-}};
-
-// ---- Unit words exchanged inside the result fields on a switch, in this order.
-struct UnitWordSwap {
-  LedResult field;
-  std::string_view persian;
-  std::string_view english;
-};
-inline constexpr std::array<UnitWordSwap, 5> kResultUnitWords = {{
-    {LedResult::PowerRating, "وات", "W"},
-    {LedResult::LargerStandard, "اهم", "Ohm"},
-    {LedResult::SmallerStandard, "اهم", "Ohm"},
-    {LedResult::LargerStandard, "(بزرگتر)", "(Larger)"},
-    {LedResult::SmallerStandard, "(کوچکتر)", "(Smaller)"},
 }};
 
 // ---- The colour-code windows; the frames carry the same names in both.

@@ -1,7 +1,6 @@
-// Where the main window's controls stand, in twips (15 to a pixel at 96 dpi)
-// inside their container, in the Persian and in the English layout: the one
-// source of the window's geometry. Plain data; the window applies it when
-// it is given a language or an arrangement.
+// Where the main window's controls stand (ControlPlace), in the Persian and
+// in the English layout: the one source of the window's geometry. Plain
+// data; the window applies it when it is given a language or an arrangement.
 #pragma once
 
 #include <array>
@@ -9,27 +8,16 @@
 
 #include "core/language_words.h"
 #include "core/led_circuit.h"
+#include "i18n/control_place.h"
 
 namespace kalvane {
 
 inline constexpr int kMainClientWidth = 4980;
 inline constexpr int kMainClientHeight = 7665;
 
-// A control's left edge in each layout, its top and its size. A width of 0
-// leaves the control its natural width; kRatingRowTop marks the rating row,
-// whose top follows the calculation mode (RatingRowTop).
+// A width of 0 leaves the control its natural width; kRatingRowTop marks
+// the rating row, whose top follows the calculation mode (RatingRowTop).
 inline constexpr int kRatingRowTop = -1;
-struct ControlPlace {
-  std::string_view name;  // the control's designed name
-  int persianLeft;
-  int englishLeft;
-  int top;
-  int width;
-  int height;
-  constexpr int Left(Language language) const {
-    return language == Language::Persian ? persianLeft : englishLeft;
-  }
-};
 
 constexpr int RatingRowTop(LedCalcMode mode) {
   return mode == LedCalcMode::Resis ? 1850 : 1200;

@@ -11,6 +11,8 @@
 #include <optional>
 
 #include "core/colour.h"
+#include "i18n/about_lines.h"
+#include "i18n/about_window_layout.h"
 #include "i18n/accessible_texts.h"
 #include "i18n/caption_tables.h"
 #include "ui/gradient.h"
@@ -18,12 +20,11 @@
 #include "ui/pictures.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
+#include "ui/view_support.h"
 
 namespace kalvane {
 namespace {
 
-constexpr int kClientWidth = 5325;
-constexpr int kClientHeight = 3765;
 constexpr std::uint32_t kYellow = 65535;
 constexpr std::uint8_t kLeftToRight = 6;
 constexpr const char* kWebSiteText = "kalvane.example.org";
@@ -42,7 +43,7 @@ class PixmapCanvas : public GradientCanvas {
   void Line(double x1, double y1, double x2, double y2, Colour colour) override {
     if (!painter_.isActive())
       painter_.begin(&pixmap_);
-    const QColor qcolour(colour.Red(), colour.Green(), colour.Blue());
+    const QColor qcolour = ToQColor(colour);
     const bool vertical = x1 == x2;
     if (!vertical && y1 != y2) {  // not a gradient line: drawn as it is
       FillPending();
@@ -110,51 +111,7 @@ class LinkLabel : public QLabel {
   std::function<void()> onClick_;
 };
 
-QString Indented(int spaces, const QString& text) {
-  return QString(spaces, QLatin1Char(' ')) + text;
-}
-
 }  // namespace
-
-QStringList AboutLines(Language language) {
-  if (language == Language::Persian) {
-    constexpr int item = 9, sub = 23;
-    return {
-        QStringLiteral("کالوانه نسخه 1"),
-        QStringLiteral("ماشين حساب الکترونيک براي علاقه مندان"),
-        QStringLiteral("محاسبات برنامه :"),
-        Indented(item, QStringLiteral("1- مقاومت سري LED")),
-        Indented(sub, QStringLiteral("مقاومت براي LED هاي سري")),
-        Indented(sub, QStringLiteral("مقاومت براي LED هاي موازي")),
-        Indented(sub, QStringLiteral("ولتاژ يا جريان هر LED")),
-        Indented(sub, QStringLiteral("مقدار استاندارد و وات مقاومت")),
-        Indented(item, QStringLiteral("2- کد رنگي مقاومت")),
-        Indented(sub, QStringLiteral("مقاومت هاي 4، 5 و 6 باند")),
-        Indented(sub, QStringLiteral("کد مقاومت هاي SMD")),
-        QStringLiteral("ايميل : kalvane@example.org"),
-        QString(),
-        QStringLiteral("تلفن : ندارد، لطفا ايميل بزنيد"),
-    };
-  }
-  constexpr int item = 9, sub = 24;
-  return {
-      QStringLiteral("Kalvane V1.0"),
-      QStringLiteral("Electronics calculator for hobbyists"),
-      QStringLiteral("What it calculates:"),
-      Indented(item, QStringLiteral("1. LED series resistor")),
-      Indented(sub, QStringLiteral("Resistor for LEDs in series")),
-      Indented(sub, QStringLiteral("Resistor for LEDs in parallel")),
-      Indented(sub, QStringLiteral("Voltage or current of one LED")),
-      Indented(sub, QStringLiteral("Standard value and wattage")),
-      Indented(item, QStringLiteral("2. Resistor colour code")),
-      Indented(sub, QStringLiteral("4-, 5- and 6-band resistors")),
-      Indented(sub, QStringLiteral("SMD resistor codes")),
-      QString(),
-      QStringLiteral("E-mail: kalvane@example.org"),
-      QString(),
-      QStringLiteral("Phone: none, please write by e-mail"),
-  };
-}
 
 AboutWindow::AboutWindow(Language language, QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("AA"));
@@ -165,10 +122,10 @@ AboutWindow::AboutWindow(Language language, QWidget* parent) : QDialog(parent) {
   pictureFrame_ = new QFrame(this);
   pictureFrame_->setObjectName(QStringLiteral("Shape1"));
   pictureFrame_->setFrameStyle(QFrame::Box | QFrame::Plain);
-  pictureFrame_->resize(TwipSize(1860, 1950));
+  pictureFrame_->resize(Px(AboutPictureFramePlace(language), language).size());
   picture_ = new QLabel(this);
   picture_->setObjectName(QStringLiteral("Image11"));
-  picture_->resize(TwipSize(1860, 1920));
+  picture_->resize(Px(kAboutPicturePlace).size());
   picture_->setPixmap(RenderPicture(Picture::AboutPicture, picture_->size()));
 
   details_ = new QLabel(this);
@@ -185,9 +142,9 @@ AboutWindow::AboutWindow(Language language, QWidget* parent) : QDialog(parent) {
   QPalette linkPalette = forumLink_->palette();
   linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
   forumLink_->setPalette(linkPalette);
-  forumLink_->setGeometry(TwipRect(1950, 3360, 1335, 270));
+  forumLink_->setGeometry(Px(kForumLinkPlace));
 
-  setFixedSize(TwipSize(kClientWidth, kClientHeight));
+  setFixedSize(TwipSize(kAboutClientWidth, kAboutClientHeight));
   Retranslate(language);
   connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
@@ -197,15 +154,17 @@ void AboutWindow::Retranslate(Language language) {
   gradientFirst_ = persian ? kYellow : Rgb(300, 10, 2).value;
   gradientSecond_ = persian ? Rgb(300, 10, 2).value : kYellow;
   PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
-  setLayoutDirection(persian ? Qt::RightToLeft : Qt::LeftToRight);
+  setLayoutDirection(DirectionOf(language));
   setWindowTitle(Text(kAboutTitle.In(language)));
-  details_->setGeometry(TwipRect(persian ? 2160 : 120, 120, persian ? 2955 : 3195, 2955));
-  details_->setAlignment(Qt::AlignTop | Qt::AlignAbsolute |
-                         (persian ? Qt::AlignRight : Qt::AlignLeft));
-  picture_->move(TwipPoint(persian ? 120 : 3450, 180));
-  pictureFrame_->move(TwipPoint(persian ? 120 : 3450, persian ? 165 : 160));
-  details_->setText(AboutLines(language).join(QLatin1Char('\n')));
-  forumLink_->move(TwipPoint(1950, 3360));
+  details_->setGeometry(Px(AboutDetailsPlace(language)));
+  details_->setAlignment(Qt::AlignTop | SideOf(language));
+  picture_->move(Px(kAboutPicturePlace, language).topLeft());
+  pictureFrame_->move(Px(AboutPictureFramePlace(language)).topLeft());
+  QStringList lines;
+  for (const std::string& line : AboutLines(language))
+    lines << Text(line);
+  details_->setText(lines.join(QLatin1Char('\n')));
+  forumLink_->move(Px(kForumLinkPlace).topLeft());
   forumLink_->setText(QLatin1String(kWebSiteText));
   forumLink_->setAccessibleName(Text(kForumLinkPrefix.In(language)) + QLatin1String(kWebSiteText));
   picture_->setAccessibleName(Text(kAboutPictureName.In(language)));
@@ -223,7 +182,7 @@ void AboutWindow::FitContents() {
     details_->resize(details_->width(), needed);
   const int linkTop = std::max(forumLink_->y(), details_->geometry().bottom() + kGap);
   forumLink_->move(forumLink_->x(), linkTop);
-  const QSize designed = TwipSize(kClientWidth, kClientHeight);
+  const QSize designed = TwipSize(kAboutClientWidth, kAboutClientHeight);
   const int height = std::max(designed.height(), forumLink_->geometry().bottom() + kGap);
   if (height != this->height() || designed.width() != width()) {
     setFixedSize(designed.width(), height);

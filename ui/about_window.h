@@ -51,8 +51,4 @@ class AboutWindow : public QDialog, public TranslatableWindow {
   QLabel* forumLink_ = nullptr;
 };
 
-// The details shown in the About window, one line per element, in each
-// language ("" for the empty lines).
-QStringList AboutLines(Language language);
-
 }  // namespace kalvane

@@ -6,6 +6,8 @@
 #include <map>
 #include <tuple>
 
+#include "ui/view_support.h"
+
 namespace kalvane {
 QPixmap BandStrip(Colour colour, QSize logicalSize) {
   const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
@@ -23,7 +25,7 @@ QPixmap BandStrip(Colour colour, QSize logicalSize) {
 
   QPixmap strip(logicalSize * ratio);
   strip.setDevicePixelRatio(ratio);
-  const QColor base(colour.Red(), colour.Green(), colour.Blue());
+  const QColor base = ToQColor(colour);
   // Light falls from above: a highlight in the upper third, darker edges
   // where the body turns away. Black still shows a faint highlight.
   QLinearGradient shading(0, 0, 0, logicalSize.height());

@@ -10,106 +10,18 @@
 
 #include "i18n/accessible_texts.h"
 #include "i18n/caption_tables.h"
+#include "i18n/colour_window_layout.h"
 #include "ui/band_picture.h"
 #include "ui/look.h"
 #include "ui/numeric_entry.h"
 #include "ui/pictures.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
+#include "ui/view_support.h"
 #include "widgets/dis_rclick_combo.h"
 
 namespace kalvane {
 namespace {
-
-// Where the controls of each window kind stand, in twips.
-struct Geometry {
-  QSize client;
-  std::array<QRect, kMaxBandCount> selectors;  // unused past the band count
-  QRect body;
-  std::array<int, kMaxBandCount> pictureLefts;
-  std::array<bool, kMaxBandCount> onEndCap;  // a full-height band picture on an end of the body
-  QRect typedValueFrame, resistanceFrame, englishValue, persianValue, toleranceFrame, tolerance;
-  QRect temperatureFrame, temperature;  // 6 bands only
-};
-
-constexpr int kSelectorTop = 240;
-constexpr int kSelectorHeight = 315;
-constexpr int kEndPictureTop = 850;     // first and tolerance band: 120 x 780
-constexpr int kMiddlePictureTop = 910;  // the bands between: 120 x 660
-const QRect kTypedValueBoxRect(1060, 360, 1455, 285);
-
-const Geometry& GeometryOf(WindowKind kind) {
-  static const Geometry four{{5880, 4035},
-                             {QRect(120, kSelectorTop, 1215, kSelectorHeight),
-                              QRect(1440, kSelectorTop, 1215, kSelectorHeight),
-                              QRect(2760, kSelectorTop, 1455, kSelectorHeight),
-                              QRect(4440, kSelectorTop, 1335, kSelectorHeight), QRect()},
-                             QRect(1320, 850, 3330, 795),
-                             {1920, 2595, 3255, 3930, 0, 0},
-                             {true, false, false, true, false, false},
-                             QRect(1150, 1800, 3615, 880),
-                             QRect(120, 3000, 3615, 880),
-                             QRect(150, 420, 1455, 255),
-                             QRect(1800, 420, 1590, 255),
-                             QRect(3960, 3000, 1815, 880),
-                             QRect(110, 420, 1590, 255),
-                             {},
-                             {}};
-  static const Geometry five{{7200, 4035},
-                             {QRect(120, kSelectorTop, 1215, kSelectorHeight),
-                              QRect(1440, kSelectorTop, 1215, kSelectorHeight),
-                              QRect(2760, kSelectorTop, 1215, kSelectorHeight),
-                              QRect(4080, kSelectorTop, 1455, kSelectorHeight),
-                              QRect(5760, kSelectorTop, 1335, kSelectorHeight)},
-                             QRect(1920, 850, 3330, 795),
-                             {2530, 3000, 3480, 3940, 4540, 0},
-                             {true, false, false, false, true, false},
-                             QRect(1780, 1800, 3615, 880),
-                             QRect(120, 3000, 4095, 880),
-                             QRect(150, 420, 1455, 255),
-                             QRect(2280, 420, 1590, 255),
-                             QRect(4440, 3000, 2610, 880),
-                             QRect(105, 420, 2400, 255),
-                             {},
-                             {}};
-  // The 5-band window with the temperature-coefficient band last: on the
-  // body's right end, the tolerance moved onto its middle.
-  static const Geometry six{{8900, 4035},
-                            {QRect(120, kSelectorTop, 1215, kSelectorHeight),
-                             QRect(1440, kSelectorTop, 1215, kSelectorHeight),
-                             QRect(2760, kSelectorTop, 1215, kSelectorHeight),
-                             QRect(4080, kSelectorTop, 1455, kSelectorHeight),
-                             QRect(5640, kSelectorTop, 1335, kSelectorHeight),
-                             QRect(7080, kSelectorTop, 1700, kSelectorHeight)},
-                            QRect(2785, 850, 3330, 795),
-                            {3385, 3865, 4195, 4525, 4915, 5410},
-                            {true, false, false, false, false, true},
-                            QRect(2642, 1800, 3615, 880),
-                            QRect(120, 3000, 4095, 880),
-                            QRect(150, 420, 1455, 255),
-                            QRect(2280, 420, 1590, 255),
-                            QRect(4335, 3000, 2160, 880),
-                            QRect(105, 420, 1950, 255),
-                            QRect(6615, 3000, 2165, 880),
-                            QRect(105, 420, 1955, 255)};
-  switch (kind) {
-    case WindowKind::FourBand:
-      return four;
-    case WindowKind::FiveBand:
-      break;
-    case WindowKind::SixBand:
-      return six;
-  }
-  return five;
-}
-
-QRect Px(const QRect& twips) {
-  return TwipRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
-Qt::LayoutDirection DirectionOf(Language language) {
-  return language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight;
-}
 
 // The designed names of a window's controls.
 QString DesignedName(WindowKind kind) {
@@ -161,12 +73,6 @@ void ShowPosition(QComboBox* selector, int position) {
   selector->setCurrentIndex(position);
 }
 
-void ShowText(QLabel* label, const std::string& text) {
-  const QString shown = Text(text);
-  if (label->text() != shown)
-    label->setText(shown);
-}
-
 // Typed characters never reach a selector or its list: only the mouse and
 // the arrow keys choose an item. Installed on a selector, it also watches the
 // list, which Qt creates on the first drop-down and polishes before showing.
@@ -194,8 +100,8 @@ ColourCodeWindow::ColourCodeWindow(WindowKind kind, Language language, QWidget* 
   setFont(WindowFont());
   paintedPositions_.fill(-1);
   BuildControls();
-  const Geometry& g = GeometryOf(kind);
-  setFixedSize(TwipSize(g.client.width(), g.client.height()));
+  const ColourWindowPlaces& g = ColourPlacesOf(kind);
+  setFixedSize(TwipSize(g.clientWidth, g.clientHeight));
   HookSelectorMenus();
   SetTabOrder();
   Retranslate(language);
@@ -207,7 +113,7 @@ int ColourCodeWindow::BandCount() const {
 
 void ColourCodeWindow::BuildControls() {
   const ColourWindowLayout& layout = LayoutOf(Kind());
-  const Geometry& g = GeometryOf(Kind());
+  const ColourWindowPlaces& g = ColourPlacesOf(Kind());
   auto* discarder = new TypedCharacterDiscarder(this);
   for (int band = 0; band < layout.bandCount; ++band) {
     for (bool persian : {true, false}) {
@@ -243,54 +149,38 @@ void ColourCodeWindow::BuildControls() {
     bandPictures_[Index(band)] = picture;
   }
 
-  auto frame = [this](const char* name, const QRect& twips) {
-    auto* box = new QGroupBox(this);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(Px(twips));
-    return box;
-  };
-  typedValueFrame_ = frame("Frame3", g.typedValueFrame);
-  resistanceFrame_ = frame("Frame1", g.resistanceFrame);
-  toleranceFrame_ = frame("Frame2", g.toleranceFrame);
+  auto frame = [this](const ControlPlace& place) { return NewFrame(this, place.name, place); };
+  typedValueFrame_ = frame(g.typedValueFrame);
+  resistanceFrame_ = frame(g.resistanceFrame);
+  toleranceFrame_ = frame(g.toleranceFrame);
   if (layout.temperatureCoefficientBand >= 0)
-    temperatureFrame_ = frame("Frame4", g.temperatureFrame);
+    temperatureFrame_ = frame(g.temperatureFrame);
 
   typedValueBox_ = new QLineEdit(Text(model_.Text()), typedValueFrame_);
-  typedValueBox_->setObjectName(QStringLiteral("ResisEnter"));
-  typedValueBox_->setGeometry(Px(kTypedValueBoxRect));
+  typedValueBox_->setObjectName(Text(kTypedValueBoxPlace.name));
+  typedValueBox_->setGeometry(Px(kTypedValueBoxPlace));
   typedValueBox_->setMaxLength(static_cast<int>(model_.LengthLimit()));
-  EntryRules rules;
-  rules.keyInsertion = [this](const QString& keyText, int selected) -> std::optional<QString> {
-    const std::optional<std::string> typed =
-        model_.KeyInsertion(Utf8(keyText), static_cast<std::size_t>(selected));
-    return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
-  };
-  rules.pasteInsertion = [this](const QString& clipboard, int selected) {
-    return Text(model_.PasteInsertion(Utf8(clipboard), static_cast<std::size_t>(selected)));
-  };
-  rules.controlKeys = ControlKeys::Keep;
-  rules.language = [this] { return language_; };
-  InstallEntryRules(typedValueBox_, std::move(rules));
+  InstallEntryRules(typedValueBox_,
+                    ModelEntryRules(model_, ControlKeys::Keep, [this] { return language_; }));
   // Any change of the box's text reaches the model; the model's own texts
   // are written with the box's signals blocked.
   connect(typedValueBox_, &QLineEdit::textChanged, this, &ColourCodeWindow::OnEntryEdited);
 
-  auto label = [](const char* name, QWidget* parent, const QRect& twips) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(Px(twips));
+  auto label = [](QWidget* parent, const ControlPlace& place) {
+    QLabel* l = NewLabel(parent, place.name);
+    l->setGeometry(Px(place));
     return l;
   };
-  englishResistanceLabel_ = label("LResValE", resistanceFrame_, g.englishValue);
+  englishResistanceLabel_ = label(resistanceFrame_, g.englishValue);
   englishResistanceLabel_->setLayoutDirection(Qt::LeftToRight);
-  persianResistanceLabel_ = label("LResValF", resistanceFrame_, g.persianValue);
+  persianResistanceLabel_ = label(resistanceFrame_, g.persianValue);
   persianResistanceLabel_->setLayoutDirection(Qt::RightToLeft);
   persianResistanceLabel_->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-  toleranceLabel_ = label("LToler", toleranceFrame_, g.tolerance);
+  toleranceLabel_ = label(toleranceFrame_, g.tolerance);
   toleranceLabel_->setLayoutDirection(Qt::LeftToRight);
   toleranceLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   if (temperatureFrame_) {
-    temperatureLabel_ = label("LTempCo", temperatureFrame_, g.temperature);
+    temperatureLabel_ = label(temperatureFrame_, g.temperature);
     temperatureLabel_->setLayoutDirection(Qt::LeftToRight);
     temperatureLabel_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   }
@@ -362,8 +252,7 @@ void ColourCodeWindow::Retranslate(Language language) {
   }
   persianResistanceLabel_->setVisible(persian);
   typedValueBox_->setLayoutDirection(DirectionOf(language));
-  typedValueBox_->setAlignment((persian ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute |
-                               Qt::AlignVCenter);
+  typedValueBox_->setAlignment(SideOf(language) | Qt::AlignVCenter);
   typedValueBox_->setAccessibleName(Text(kTypedValueBoxName.In(language)));
   resistorBody_->setAccessibleName(Text(kResistorDrawingName.In(language)));
   paintedPositions_.fill(-1);  // the band names are in the language shown
@@ -417,7 +306,7 @@ void ColourCodeWindow::ShowBand(int band) {
     return;
   paintedPositions_[Index(band)] = position;
   const BandColourInfo& info = InfoOf(*colour);
-  const bool end = GeometryOf(Kind()).onEndCap[Index(band)];
+  const bool end = ColourPlacesOf(Kind()).onEndCap[Index(band)];
   bandPictures_[Index(band)]->setPixmap(BandStrip(info.back, end ? kEndBandSize : kMiddleBandSize));
   const QString name = Text(BandAccessibleName(band, *colour, language_));
   for (QWidget* named :

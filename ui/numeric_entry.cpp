@@ -12,15 +12,15 @@
 #include <algorithm>
 #include <iterator>
 
-#include "core/entry_rules.h"
 #include "i18n/caption_tables.h"
 #include "ui/qt_text.h"
 
 namespace kalvane {
 namespace {
 
+// The selection's length in characters (code points), as the rules count.
 int SelectedLength(const QLineEdit* box) {
-  return static_cast<int>(box->selectedText().size());
+  return static_cast<int>(box->selectedText().toUcs4().size());
 }
 
 // The rules of one box, on the events that reach it.
@@ -158,36 +158,6 @@ KeyRole RoleOf(const QKeyEvent& key) {
 
 void InstallEntryRules(QLineEdit* box, EntryRules rules) {
   box->installEventFilter(new RulesFilter(box, std::move(rules)));
-}
-
-EntryRules SetAndLimitRules(const QLineEdit* box, std::string_view allowed,
-                            std::function<int()> limit, PastedText pasted) {
-  auto room = [box, limit](int selected) {
-    return std::max<qsizetype>(limit() - (box->text().size() - selected), 0);
-  };
-  EntryRules rules;
-  rules.keyInsertion = [allowed, room](const QString& keyText,
-                                       int selected) -> std::optional<QString> {
-    const std::optional<std::string> ascii = TypedInsertion(Utf8(keyText), allowed);
-    if (!ascii)
-      return std::nullopt;
-    const QString typed = Text(*ascii);
-    if (typed.size() > room(selected))
-      return std::nullopt;
-    return typed;
-  };
-  rules.pasteInsertion = [room, allowed, pasted](const QString& clipboard, int selected) {
-    QString text;
-    for (QChar c : clipboard) {
-      if (c.category() != QChar::Other_Format && c != QLatin1Char('\r'))
-        text += c == QLatin1Char('\n') ? QLatin1Char(' ') : c;
-    }
-    if (pasted == PastedText::OnlyAllowed)
-      text = Text(KeepOnly(ToAsciiNumberText(Utf8(text)), allowed));
-    text.truncate(room(selected));
-    return text;
-  };
-  return rules;
 }
 
 void DiscardAllKeys(QWidget* widget) {

@@ -36,8 +36,8 @@ KeyRole RoleOf(const QKeyEvent& key);
 enum class ControlKeys { Drop, Keep };
 
 struct EntryRules {
-  // What a key's text inserts in place of `selected` characters, or none
-  // when the key is refused.
+  // What a key's text inserts in place of `selected` characters (code
+  // points, as the core counts), or none when the key is refused.
   std::function<std::optional<QString>(const QString& keyText, int selected)> keyInsertion;
   // What a paste of `clipboard` inserts in place of `selected` characters.
   std::function<QString(const QString& clipboard, int selected)> pasteInsertion;
@@ -52,17 +52,6 @@ struct EntryRules {
 // the box is refused. What the box holds afterwards reaches its owner as
 // QLineEdit::textChanged.
 void InstallEntryRules(QLineEdit* box, EntryRules rules);
-
-// The common rules: a key types its text with Persian and Arabic digits as
-// ASCII when every character is in `allowed` and the box stays within
-// `limit()` characters. A paste loses its invisible formatting marks
-// (direction marks, zero-width spaces) and its line breaks become spaces;
-// with PastedText::OnlyAllowed it keeps only the characters of `allowed`
-// before it is cut, so nothing the box drops anyway takes a digit's room;
-// then it goes in as far as the limit lets the box grow.
-enum class PastedText { AsItStands, OnlyAllowed };
-EntryRules SetAndLimitRules(const QLineEdit* box, std::string_view allowed,
-                            std::function<int()> limit, PastedText pasted);
 
 // Discards every key press that reaches `widget` (the result boxes).
 void DiscardAllKeys(QWidget* widget);

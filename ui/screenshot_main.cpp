@@ -2,23 +2,17 @@
 //   kalvane-screenshot OUTPUT_DIR
 // Run it offscreen (QT_QPA_PLATFORM=offscreen); QT_SCALE_FACTOR=2 gives the
 // HiDPI pictures. The windows show the states the README describes: the
-// main window after a calculation (and under E96), the colour windows with a
-// typed value, the SMD window with its examples.
-#include <QAction>
+// main window after a calculation (and under E96), then every window of the
+// shelf as its pose leaves it (the colour windows with a typed value).
 #include <QApplication>
-#include <QComboBox>
+#include <QDialog>
 #include <QDir>
-#include <QPushButton>
-#include <QTimer>
 
-#include <QKeyEvent>
-#include <QLineEdit>
-
-#include "ui/about_window.h"
-#include "ui/colour_code_window.h"
+#include "ui/led_panel_view.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
-#include "ui/smd_code_window.h"
+#include "ui/qt_text.h"
+#include "ui/window_shelf.h"
 
 namespace {
 
@@ -29,16 +23,6 @@ bool Save(QWidget& window, const QString& path) {
   if (!saved)
     qWarning("could not write %s", qPrintable(path));
   return saved;
-}
-
-// Types `keys` at the end of the window's typed-resistance box, key by key.
-void TypeResistance(QWidget& window, const QString& keys) {
-  auto* box = window.findChild<QLineEdit*>(QStringLiteral("ResisEnter"));
-  box->clear();
-  for (QChar key : keys) {
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(key));
-    QApplication::sendEvent(box, &press);
-  }
 }
 
 }  // namespace
@@ -60,28 +44,20 @@ int main(int argc, char** argv) {
     kalvane::MainWindow main;
     if (QLatin1String(language) == QLatin1String("en"))
       main.OnSwitchToEnglish();
-    main.OnCalculate();
+    kalvane::LedPanelView& panel = main.PanelView();
+    panel.OnCalculate();
     ok &= Save(main, out.filePath(QStringLiteral("main") + suffix));
-    main.OnSeriesChosen(kalvane::StandardSeries::E96);
+    panel.OnSeriesChosen(kalvane::StandardSeries::E96);
     ok &= Save(main, out.filePath(QStringLiteral("main-e96") + suffix));
-    main.OnSeriesChosen(kalvane::StandardSeries::E24);
+    panel.OnSeriesChosen(kalvane::StandardSeries::E24);
 
-    kalvane::ColourCodeWindow& four = main.FourBandWindow();
-    TypeResistance(four, QStringLiteral("4700"));
-    ok &= Save(four, out.filePath(QStringLiteral("calc4band") + suffix));
-    kalvane::ColourCodeWindow& five = main.FiveBandWindow();
-    TypeResistance(five, QStringLiteral("4.75"));
-    ok &= Save(five, out.filePath(QStringLiteral("calc5band") + suffix));
-    kalvane::ColourCodeWindow& six = main.SixBandWindow();
-    TypeResistance(six, QStringLiteral("47.5"));
-    six.EnglishSelector(5)->setCurrentIndex(2);  // Red, 50 ppm/K
-    ok &= Save(six, out.filePath(QStringLiteral("calc6band") + suffix));
-    kalvane::SmdCodeWindow& smd = main.SmdWindow();
-    ok &= Save(smd, out.filePath(QStringLiteral("smd") + suffix));
-
-
-    kalvane::AboutWindow about(main.CurrentLanguage());
-    ok &= Save(about, out.filePath(QStringLiteral("about") + suffix));
+    for (const kalvane::ShelfWindow& shelved : kalvane::WindowShelf()) {
+      QDialog& window = main.Window(*shelved.item);
+      if (shelved.pose)
+        shelved.pose(window);
+      const std::string_view name = shelved.picture.empty() ? shelved.item->name : shelved.picture;
+      ok &= Save(window, out.filePath(kalvane::Text(name) + suffix));
+    }
   }
   return ok ? 0 : 1;
 }

@@ -10,43 +10,24 @@
 #include "i18n/accessible_texts.h"
 #include "i18n/caption_tables.h"
 #include "i18n/smd_messages.h"
+#include "i18n/smd_window_layout.h"
 #include "ui/look.h"
 #include "ui/numeric_entry.h"
 #include "ui/qt_text.h"
 #include "ui/twips.h"
+#include "ui/view_support.h"
 
 namespace kalvane {
 namespace {
 
 using Box = SmdCodeModel::Box;
 
-// Where the controls stand, in twips inside their frame: a caption and its
-// box side by side (mirrored between the layouts), then the results.
-struct Place {
-  int persianLeft;
-  int englishLeft;
-  int top;
-  int width;
-  int height;
-};
-constexpr QSize kClient(5400, 4080);
-constexpr QRect kCodeFrameRect(120, 120, 5160, 1560);
-constexpr QRect kValueFrameRect(120, 1800, 5160, 2160);
-constexpr Place kCaptionPlace = {2610, 150, 390, 2400, 255};
-constexpr Place kBoxPlace = {1080, 2640, 360, 1455, 285};
-constexpr Place kReadingsPlace = {150, 150, 840, 4860, 540};
-constexpr std::array<int, 3> kCodeRowTops = {780, 1080, 1380};
-constexpr Place kMessagePlace = {150, 150, 1710, 4860, 300};
 const QColor kErrorColour(192, 0, 0);
 
-void PlaceFor(QWidget* widget, const Place& place, Language language) {
-  widget->setGeometry(
-      TwipRect(language == Language::Persian ? place.persianLeft : place.englishLeft, place.top,
-               place.width, place.height));
-}
-
-Qt::Alignment SideOf(Language language) {
-  return (language == Language::Persian ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute;
+// `place` moved down to `top`, as the rows of the codes stand.
+constexpr ControlPlace AtTop(ControlPlace place, int top) {
+  place.top = top;
+  return place;
 }
 
 QString FormName(SmdCodeForm form, Language language) {
@@ -86,26 +67,16 @@ SmdCodeWindow::SmdCodeWindow(Language language, QWidget* parent) : QDialog(paren
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(true);
   setFont(WindowFont());
-  setFixedSize(TwipSize(kClient.width(), kClient.height()));
+  setFixedSize(TwipSize(kSmdClientWidth, kSmdClientHeight));
 
-  auto frame = [this](const char* name, const QRect& twips) {
-    auto* box = new QGroupBox(this);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(TwipRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return box;
-  };
-  auto label = [](const char* name, QWidget* container) {
-    auto* l = new QLabel(container);
-    l->setObjectName(QLatin1String(name));
-    return l;
-  };
-  codeFrame_ = frame("Frame1", kCodeFrameRect);
+  auto label = [](const char* name, QWidget* container) { return NewLabel(container, name); };
+  codeFrame_ = NewFrame(this, kCodeFramePlace.name, kCodeFramePlace);
   codeCaption_ = label("LCodeCaption", codeFrame_);
   codeBox_ = NewBox(codeFrame_, "CodeEnter", Box::Code);
   readings_ = label("LReading", codeFrame_);
   readings_->setWordWrap(true);
 
-  valueFrame_ = frame("Frame2", kValueFrameRect);
+  valueFrame_ = NewFrame(this, kValueFramePlace.name, kValueFramePlace);
   valueCaption_ = label("LValueCaption", valueFrame_);
   valueBox_ = NewBox(valueFrame_, "ValueEnter", Box::Value);
   const std::array<const char*, 3> captionNames = {"LThreeCaption", "LFourCaption", "LEiaCaption"};
@@ -126,25 +97,15 @@ QLineEdit* SmdCodeWindow::NewBox(QGroupBox* frame, const char* name, Box box) {
   edit->setObjectName(QLatin1String(name));
   edit->setMaxLength(static_cast<int>(model_.LengthLimit(box)));
   edit->setLayoutDirection(Qt::LeftToRight);  // codes and numbers read left to right
-  EntryRules rules;
-  rules.keyInsertion = [this, box](const QString& keyText, int selected) -> std::optional<QString> {
-    const std::optional<std::string> typed =
-        model_.KeyInsertion(box, Utf8(keyText), static_cast<std::size_t>(selected));
-    return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
-  };
-  rules.pasteInsertion = [this, box](const QString& clipboard, int selected) {
-    return Text(model_.PasteInsertion(box, Utf8(clipboard), static_cast<std::size_t>(selected)));
-  };
-  rules.controlKeys = ControlKeys::Keep;
-  rules.language = [this] { return language_; };
-  InstallEntryRules(edit, std::move(rules));
+  InstallEntryRules(edit, ModelEntryRules(
+                              model_, ControlKeys::Keep, [this] { return language_; }, box));
   connect(edit, &QLineEdit::textChanged, this, [this, box] { OnEdited(box); });
   return edit;
 }
 
 void SmdCodeWindow::Retranslate(Language language) {
   language_ = language;
-  setLayoutDirection(language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight);
+  setLayoutDirection(DirectionOf(language));
   setWindowTitle(Text(kSmdTitle.In(language)));
   codeFrame_->setTitle(Text(kCodeFrame.In(language)));
   valueFrame_->setTitle(Text(kValueFrame.In(language)));
@@ -158,26 +119,22 @@ void SmdCodeWindow::Retranslate(Language language) {
     const QString mark = language == Language::Persian ? QString(QChar(0x200F)) : QString();
     formCaptions_[i]->setText(mark + Text(forms[i]->In(language)) + QStringLiteral(" :"));
     formCaptions_[i]->setAlignment(SideOf(language) | Qt::AlignVCenter);
-    PlaceFor(formCaptions_[i],
-             {kCaptionPlace.persianLeft, kCaptionPlace.englishLeft, kCodeRowTops[i],
-              kCaptionPlace.width, kCaptionPlace.height},
-             language);
+    formCaptions_[i]->setGeometry(Px(AtTop(kSmdCaptionPlace, kCodeRowTops[i]), language));
     codes_[i]->setAlignment(SideOf(language) | Qt::AlignVCenter);
-    PlaceFor(codes_[i],
-             {kBoxPlace.persianLeft, kBoxPlace.englishLeft, kCodeRowTops[i], kBoxPlace.width,
-              kCaptionPlace.height},
-             language);
+    ControlPlace code = AtTop(kSmdBoxPlace, kCodeRowTops[i]);
+    code.height = kSmdCaptionPlace.height;
+    codes_[i]->setGeometry(Px(code, language));
   }
   for (QLabel* caption : {codeCaption_, valueCaption_}) {
     caption->setAlignment(SideOf(language) | Qt::AlignVCenter);
-    PlaceFor(caption, kCaptionPlace, language);
+    caption->setGeometry(Px(kSmdCaptionPlace, language));
   }
   for (QLineEdit* box : {codeBox_, valueBox_})
-    PlaceFor(box, kBoxPlace, language);
+    box->setGeometry(Px(kSmdBoxPlace, language));
   for (QLabel* text : {readings_, valueMessage_})
     text->setAlignment(SideOf(language) | Qt::AlignTop);
-  PlaceFor(readings_, kReadingsPlace, language);
-  PlaceFor(valueMessage_, kMessagePlace, language);
+  readings_->setGeometry(Px(kReadingsPlace));
+  valueMessage_->setGeometry(Px(kValueMessagePlace));
   codeBox_->setAccessibleName(Text(SpokenCaption(kCodeCaption.In(language))));
   valueBox_->setAccessibleName(Text(SpokenCaption(kValueCaption.In(language))));
   ShowModel();

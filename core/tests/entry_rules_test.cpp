@@ -57,6 +57,18 @@ TEST(EntryRulesTest, LimitFollowsThePointFromTheStart) {
   EXPECT_EQ(LimitByPoint("", 1, 1, 7), 7);
 }
 
+// A paste as one line: only the invisible format characters of the Basic
+// Multilingual Plane go (the GUI test holds the set against Qt's); one
+// outside it, and every visible character, stays.
+TEST(EntryRulesTest, PastedLineDropsFormatMarksAndJoinsLines) {
+  EXPECT_EQ(PastedLine("\u200f1\u200b2\u00ad3\ufeff"), "123");
+  EXPECT_EQ(PastedLine("4\r\n7\n"), "4 7 ");
+  EXPECT_EQ(PastedLine("\u0600\u202e\u2066x\ufffb"), "x");
+  EXPECT_EQ(PastedLine("\U000E0001\U0001F600\u00a0k"), "\U000E0001\U0001F600\u00a0k");
+  // Cut in characters: an emoji is one of them and never split.
+  EXPECT_EQ(PastedLineWithin("\U0001F600ab", 1, 0, 3), "\U0001F600a");
+}
+
 TEST(EntryRulesTest, CharactersAreCountedNotBytes) {
   EXPECT_EQ(CharacterCount("۱۲a"), 3u);
   EXPECT_EQ(ByteOffsetOf("۱۲a", 2), 4u);

@@ -13,8 +13,8 @@ using Arr = LedArrangement;
 using Mode = LedCalcMode;
 using Outcome = LedCalcOutcome;
 
-const LedCalcWords kEnglish = LedCalcWordsOf(kEnglishWords);
-const LedCalcWords kPersian = LedCalcWordsOf(kPersianWords);
+const LanguageWords& kEnglish = kEnglishWords;
+const LanguageWords& kPersian = kPersianWords;
 
 // One calculation and every text it must return; nullptr marks an absent text.
 struct CircuitRow {
@@ -248,7 +248,7 @@ TEST(WithStandardSeries, MatchesACalculationInTheNewSeries) {
   for (const auto& in : inputs) {
     for (Arr arr : {Arr::Series, Arr::Parallel}) {
       for (Mode mode : {Mode::Resis, Mode::Volt, Mode::Amp}) {
-        for (const LedCalcWords* words : {&kEnglish, &kPersian}) {
+        for (const LanguageWords* words : {&kEnglish, &kPersian}) {
           const LedCalcResult e24 =
               CalculateLedCircuit(arr, mode, in[0], in[1], in[2], in[3], *words);
           EXPECT_EQ(e24.standardLookupOhms.has_value(),
@@ -262,15 +262,6 @@ TEST(WithStandardSeries, MatchesACalculationInTheNewSeries) {
       }
     }
   }
-}
-
-TEST(LedCalcWordsOf, TakesTheFiveResultWords) {
-  LedCalcWords w = LedCalcWordsOf(kPersianWords);
-  EXPECT_EQ(w.wattUnit, "وات");
-  EXPECT_EQ(w.errorWord, "خطا");
-  EXPECT_EQ(w.ohmUnit, "اهم");
-  EXPECT_EQ(w.largerTag, "(بزرگتر)");
-  EXPECT_EQ(w.smallerTag, "(کوچکتر)");
 }
 
 TEST(LanguageWords, PersianTextsUseArabicYehAndKeheh) {

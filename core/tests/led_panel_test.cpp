@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ using In = LedInput;
 using Field = LedResult;
 using Pic = DiagramPicture;
 
-const LedCalcWords kFa = LedCalcWordsOf(kPersianWords);
+const LanguageWords& kFa = kPersianWords;
 const std::string kFaOhm = " اهم  ";
 const std::string kLarger = "(بزرگتر)";
 const std::string kSmaller = "(کوچکتر)";
@@ -394,6 +395,76 @@ TEST(LedPanelTest, ASeriesChangeRebuildsTheRowsOfTheShownCalculation) {
   panel.ChooseSeries(StandardSeries::E192, kFa);
   EXPECT_EQ(panel.Result(Field::LargerStandard), larger);
   EXPECT_EQ(panel.Series(), StandardSeries::E192);
+}
+
+// The boxes' key and paste rules, in the panel's resistor mode unless a row
+// says otherwise; `start` is the box's text and `selected` how many of its
+// characters the key or paste replaces.
+struct EntryRow {
+  const char* name;
+  LedCalcMode mode;
+  In input;
+  std::string start;
+  std::size_t selected;
+  std::string key;                   // typed
+  std::optional<std::string> typed;  // what it inserts, none when refused
+  std::string clipboard;             // pasted
+  std::string pasted;                // what it inserts
+};
+
+void PrintTo(const EntryRow& row, std::ostream* os) {
+  *os << row.name;
+}
+
+class EntryRulesTest : public testing::TestWithParam<EntryRow> {};
+
+TEST_P(EntryRulesTest, KeysAndPastesStayWithinTheBox) {
+  const EntryRow& row = GetParam();
+  LedPanel panel;
+  panel.ChooseMode(row.mode);
+  panel.EditInput(row.input, row.start);
+  EXPECT_EQ(panel.KeyInsertion(row.input, row.key, row.selected), row.typed);
+  EXPECT_EQ(panel.PasteInsertion(row.input, row.clipboard, row.selected), row.pasted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, EntryRulesTest,
+    testing::Values(
+        EntryRow{"SupplyTakesDigitsAsAscii", kResis, In::Supply, "1", 0, "۲", "2", "x۳y4", "34"},
+        EntryRow{"SupplyFullAtThreeDigits", kResis, In::Supply, "123", 0, "4", {}, "5", ""},
+        EntryRow{"SupplyPointOpensFive", kResis, In::Supply, "12.3", 0, "4", "4", "4567", "4"},
+        EntryRow{"SelectionMakesRoom", kResis, In::Supply, "123", 2, "45", "45", "4567", "45"},
+        EntryRow{
+            "CountDropsThePointAndMarks", kResis, In::Count, "", 0, ".", {}, "\u200f1.2", "12"},
+        EntryRow{"VoltageKeepsLettersOfAPaste", kResis, In::Third, "", 0, "e", {}, "e5\n6", "e5 "},
+        EntryRow{"VoltageLosesMarksOfAPaste", kResis, In::Third, "", 0, "1", "1", "\u200f1.8",
+                 "1.8"},
+        EntryRow{"ResistorTakesSevenDigits", LedCalcMode::Volt, In::Third, "123456", 0, "7", "7",
+                 "789", "7"},
+        EntryRow{
+            "ResistorEndsAtItsPoint", LedCalcMode::Volt, In::Third, "47.", 0, "5", {}, "5", ""},
+        EntryRow{"CurrentCountsCharactersNotBytes", kResis, In::Fourth, "۱\U0001F600", 0, "3", "3",
+                 "\U0001F600\U0001F600\U0001F600\U0001F600", "\U0001F600\U0001F600\U0001F600"}),
+    RowName{});
+
+// A switch leaves what a calculation in the new language writes, except
+// the error word, which stays as written.
+TEST(LedPanelTest, ALanguageSwitchWritesTheNewLanguagesWords) {
+  for (LedArrangement arrangement : {LedArrangement::Series, LedArrangement::Parallel}) {
+    LedPanel persian, english;
+    for (LedPanel* panel : {&persian, &english}) {
+      panel->ChooseArrangement(arrangement);
+      SetInputs(*panel, {"12", "3", "2.2", "20"});
+    }
+    persian.Show(persian.Calculate(kPersianWords));
+    english.Show(english.Calculate(kEnglishWords));
+    persian.ChangeLanguage(kPersianWords, kEnglishWords);
+    EXPECT_EQ(persian.Arrangement(), LedArrangement::Series);
+    for (Field field :
+         {Field::PowerRating, Field::LargerStandard, Field::SmallerStandard, Field::SolvedValue}) {
+      EXPECT_EQ(persian.Result(field), english.Result(field));
+    }
+  }
 }
 
 // Every occurrence is exchanged, also one that is not the unit.

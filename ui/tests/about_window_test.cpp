@@ -4,6 +4,7 @@
 #include <QtTest>
 #include <vector>
 
+#include "i18n/about_lines.h"
 #include "ui/about_window.h"
 #include "ui/gradient.h"
 
@@ -161,8 +162,14 @@ class AATest : public QObject {
   }
 
   void detailLinesIndentItemsAndSubItems() {
-    const QStringList fa = AboutLines(Language::Persian);
-    const QStringList en = AboutLines(Language::English);
+    auto lines = [](Language language) {
+      QStringList shown;
+      for (const std::string& line : AboutLines(language))
+        shown << QString::fromStdString(line);
+      return shown;
+    };
+    const QStringList fa = lines(Language::Persian);
+    const QStringList en = lines(Language::English);
     QVERIFY(fa[3].startsWith(QString(9, ' ')) && !fa[3].startsWith(QString(10, ' ')));
     QVERIFY(fa[4].startsWith(QString(23, ' ')) && !fa[4].startsWith(QString(24, ' ')));
     QVERIFY(en[4].startsWith(QString(24, ' ')) && !en[4].startsWith(QString(25, ' ')));

@@ -335,14 +335,14 @@ class ColourWindowTest : public QObject {
       closed = window;
       QTest::keyClick(window, Qt::Key_Escape);
     });
-    main.FourBandAction()->trigger();
+    main.Action(kFourBandItem)->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(closed.isNull());
     QList<int> seenPositions;
     WhenModal([&](QWidget* modal) {
       seenPositions = Positions(*qobject_cast<ColourCodeWindow*>(modal));
     });
-    main.FourBandAction()->trigger();
+    main.Action(kFourBandItem)->trigger();
     QCOMPARE(seenPositions, (QList<int>{0, 0, 1, 1}));
   }
 
@@ -356,12 +356,12 @@ class ColourWindowTest : public QObject {
       window->PersianSelector(0)->setCurrentIndex(8);
       seenTitle = window->windowTitle();
     });
-    main.FourBandAction()->trigger();
+    main.Action(kFourBandItem)->trigger();
     QCOMPARE(seenTitle, QStringLiteral(" محاسبه كد رنگي مقاومت هاي 4 باند"));
     WhenModal([&](QWidget* modal) {
       seenPositions = Positions(*qobject_cast<ColourCodeWindow*>(modal));
     });
-    main.FourBandAction()->trigger();
+    main.Action(kFourBandItem)->trigger();
     QCOMPARE(seenPositions, (QList<int>{0, 0, 1, 1}));  // closed, unloaded, loaded afresh
 
     main.EnglishAction()->trigger();  // converts the never-opened 5-band window too
@@ -375,7 +375,7 @@ class ColourWindowTest : public QObject {
             window->windowTitle() == QStringLiteral("5 Band Resistor Color Code Calculation") &&
             window->findChild<QGroupBox*>("Frame1")->title() == QStringLiteral(" Resistor value ");
       });
-      main.FiveBandAction()->trigger();
+      main.Action(kFiveBandItem)->trigger();
       QVERIFY2(englishShown, opening == 0 ? "first opening" : "second opening");
     }
   }

@@ -195,7 +195,7 @@ class LanguageTest : public QObject {
       right = picture.pixelColor(picture.width() - 2, picture.height() - 2);
       about->close();
     });
-    window_->AboutAction()->trigger();
+    window_->Action(kAboutItem)->trigger();
     QTEST(title, "title");
     // Yellow to red-orange in Persian, mirrored in English.
     const QColor red(255, 10, 2), yellow(255, 255, 0);
@@ -228,8 +228,8 @@ class LanguageTest : public QObject {
   // was loaded in Persian: every caption, position, direction and list.
   // The windows added beside the designed ones are converted while loaded.
   void loadedNewWindowsFollowASwitch() {
-    ColourCodeWindow& six = window_->SixBandWindow();
-    SmdCodeWindow& smd = window_->SmdWindow();
+    ColourCodeWindow& six = window_->Window<ColourCodeWindow>(kSixBandItem);
+    SmdCodeWindow& smd = window_->Window<SmdCodeWindow>(kSmdItem);
     Switch("En");
     QCOMPARE(six.windowTitle(), QStringLiteral("6 Band Resistor Color Code Calculation"));
     QVERIFY(six.EnglishSelector(5)->isVisibleTo(&six));
@@ -246,7 +246,8 @@ class LanguageTest : public QObject {
   void colourWindowsRoundTripToTheirPersianLoad() {
     QFETCH(bool, fourBand);
     Switch("En");  // loads both colour windows, hidden
-    ColourCodeWindow* window = fourBand ? &window_->FourBandWindow() : &window_->FiveBandWindow();
+    ColourCodeWindow* window = fourBand ? &window_->Window<ColourCodeWindow>(kFourBandItem)
+                                        : &window_->Window<ColourCodeWindow>(kFiveBandItem);
     QVERIFY(window);
     const auto english = Snapshot(*window);
     Switch("Per");

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "core/entry_rules.h"
 #include "ui/main_window.h"
 #include "ui/numeric_entry.h"
 #include "ui/tests/gui_test_support.h"
@@ -271,6 +272,20 @@ class NumericEntryTest : public QObject {
     QTEST(edit->text(), "expected");
     QFETCH(int, caret);
     QCOMPARE(edit->cursorPosition(), std::min(caret, int(edit->text().size())));
+  }
+
+  // The core's set of invisible marks a paste loses is Qt's set of format
+  // characters in the Basic Multilingual Plane, character for character.
+  void pastesLoseQtsFormatCharacters() {
+    for (char16_t code = 0; code < 0xFFFF; ++code) {
+      if (code == '\r' || code == '\n' || (code >= 0xD800 && code <= 0xDFFF))
+        continue;
+      const QChar character(code);
+      const bool format = character.category() == QChar::Other_Format;
+      if (PastedLine(QString(character).toStdString()).empty() != format)
+        QFAIL(qPrintable(
+            QStringLiteral("U+%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0'))));
+    }
   }
 
   void cleanUpKeepsTheCaretWhereItWas() {

@@ -34,8 +34,10 @@
 #include "core/led_circuit.h"
 #include "ui/about_window.h"
 #include "ui/colour_code_window.h"
+#include "ui/led_panel_view.h"
 #include "ui/main_window.h"
 #include "ui/smd_code_window.h"
+#include "ui/window_shelf.h"
 #include "widgets/picture_button.h"
 
 using namespace kalvane;
@@ -423,6 +425,9 @@ void Walk::HandleModal(QWidget* modal) {
     UseAbout(*about);
   } else if (auto* smd = qobject_cast<SmdCodeWindow*>(modal)) {
     UseSmd(*smd);
+  } else if (modal->parent() == main_ && qobject_cast<QDialog*>(modal)) {
+    // A window of the shelf the walk has no steps for: opened and closed.
+    QTest::keyClick(modal, Qt::Key_Escape);
   } else {
     Check(false, QStringLiteral("unexpected modal window %1")
                      .arg(QLatin1String(modal->metaObject()->className())));
@@ -606,20 +611,13 @@ void Walk::MainStep() {
     const auto series = kStandardSeries[static_cast<std::size_t>(Pick(kStandardSeries.size()))];
     Note(QStringLiteral("series ") + Utf8(SeriesName(series)));
     main_->SeriesAction(series)->trigger();
-    Check(main_->Panel().Series() == series, QStringLiteral("the series did not change"));
-  } else if (choice < 96) {
-    const int kind = Pick(3);
-    Note(QStringLiteral("open %1-band").arg(kind + 4));
-    (kind == 0   ? main_->FourBandAction()
-     : kind == 1 ? main_->FiveBandAction()
-                 : main_->SixBandAction())
-        ->trigger();
-  } else if (choice < 98) {
-    Note(QStringLiteral("open SMD"));
-    main_->SmdCodeAction()->trigger();
+    Check(main_->PanelView().Panel().Series() == series,
+          QStringLiteral("the series did not change"));
   } else {
-    Note(QStringLiteral("open about"));
-    main_->AboutAction()->trigger();
+    const ShelfWindow& shelved =
+        WindowShelf()[static_cast<std::size_t>(Pick(static_cast<int>(WindowShelf().size())))];
+    Note(QStringLiteral("open ") + Utf8(shelved.item->name));
+    main_->Action(*shelved.item)->trigger();
   }
 }
 
@@ -631,8 +629,8 @@ void Walk::ClickCalc() {
   const int arrangement = Control<QComboBox>("SerMov")->currentIndex();
   const LedCalcResult expected =
       CalculateLedCircuit(arrangement == 1 ? LedArrangement::Parallel : LedArrangement::Series,
-                          main_->Mode(), box("Vtdc"), box("LedCount"), box("VLed"), box("ALed"),
-                          LedCalcWordsOf(main_->Words()), main_->Panel().Series());
+                          main_->PanelView().Mode(), box("Vtdc"), box("LedCount"), box("VLed"),
+                          box("ALed"), main_->Words(), main_->PanelView().Panel().Series());
   const int messagesBefore = messagesShown_;
   QTest::mouseClick(Control<QPushButton>("Calc"), Qt::LeftButton);
   if (arrangement != 0 && arrangement != 1)
