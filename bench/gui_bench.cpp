@@ -7,8 +7,9 @@
 //                                language switches; prints table rows
 //   gui_bench first-open WHAT    in a fresh process, with the main window
 //                                shown and painted: opening WHAT (Res4Col,
-//                                Res5Col, Res6Col, ResSmd or About, the menu
-//                                entry's name) until it is shown and painted
+//                                Res5Col, Res6Col, ResSmd, LedArr or About,
+//                                the menu entry's name) until it is shown and
+//                                painted
 //   gui_bench census WHAT        the same, printing the census of the window
 //                                opened (Main: of the main window) instead
 //                                of a time, for comparing it with its floor
@@ -36,6 +37,7 @@
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
 #include "ui/colour_code_window.h"
+#include "ui/led_array_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/smd_code_window.h"
@@ -131,6 +133,37 @@ QLineEdit* BoxOf(QWidget& window, const char* name) {
   return window.findChild<QLineEdit*>(QLatin1String(name));
 }
 
+// The LED array designer's boxes, key by key, each in a fresh window with
+// the worked example; every key designs the array again and redraws it.
+void TypeInLedArray() {
+  const std::pair<const char*, std::vector<const char*>> boxes[] = {
+      {"ArrSupply", {"12", "24.5", "5", "230"}},
+      {"ArrCount", {"25", "100", "7", "1000"}},
+      {"ArrVfMax", {"3.3", "3.45"}},
+      {"ArrCurrent", {"20", "350", "0.5"}},
+  };
+  for (const auto& [name, sequences] : boxes) {
+    LedArrayWindow window(Language::Persian, StandardSeries::E24);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    ShowAndSettle(window);
+    PrintWorst(std::string("Key in ") + name + ", LED array, worst step",
+               TypeWorkedSequences(BoxOf(window, name), sequences), kKeyLimitMs);
+    window.close();
+  }
+}
+
+// Opening the LED array designer from `main`: its menu entry once the shelf
+// lists it, until then an entry of the bench's own that opens it the same way.
+void EnsureLedArrayEntry(MainWindow& main) {
+  if (main.findChild<QAction*>(QStringLiteral("LedArr")))
+    return;
+  auto* entry = new QAction(&main);
+  entry->setObjectName(QStringLiteral("LedArr"));
+  QObject::connect(entry, &QAction::triggered, &main, [&main] {
+    (new LedArrayWindow(main.CurrentLanguage(), StandardSeries::E24, &main))->exec();
+  });
+}
+
 int RunActions() {
   MainWindow main;
   ShowAndSettle(main);
@@ -158,6 +191,7 @@ int RunActions() {
     smd.close();
     QCoreApplication::processEvents();
   }
+  TypeInLedArray();
 
   // Calc in every mode and arrangement, the LED count changing between
   // clicks so that every click writes new results and a new diagram.
@@ -208,9 +242,10 @@ int RunFirstSwitch() {
 }
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: gui_bench actions | first-open Res4Col|Res5Col|Res6Col|ResSmd|About | "
-               "census Main|Res4Col|Res5Col|Res6Col|ResSmd|About | first-switch\n");
+  std::fprintf(
+      stderr,
+      "usage: gui_bench actions | first-open Res4Col|Res5Col|Res6Col|ResSmd|LedArr|About | "
+      "census Main|Res4Col|Res5Col|Res6Col|ResSmd|LedArr|About | first-switch\n");
   return 2;
 }
 
@@ -230,7 +265,8 @@ int main(int argc, char** argv) {
     MainWindow main;
     if (census && what == "Main")
       return RunFirstOpen(main, "", true);
-    for (const char* name : {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"}) {
+    EnsureLedArrayEntry(main);
+    for (const char* name : {"Res4Col", "Res5Col", "Res6Col", "ResSmd", "LedArr", "About"}) {
       if (what == name)
         return RunFirstOpen(main, name, census);
     }

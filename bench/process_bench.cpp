@@ -329,6 +329,19 @@ void RunOpens(const Programs& p) {
   }
 }
 
+// The LED array designer's first open, a row of its own beside the others.
+void RunLedArrayOpen(const Programs& p) {
+  const char* action = "LedArr";
+  for (const char* side : {"gui", "floor"})
+    Measure({p[side], "first-open", action}, g_displays.XcbEnv(side));
+  std::map<std::string, Samples> opens;
+  Alternate({"gui", "floor"}, p.runs, [&](const std::string& side) {
+    opens[side].Add(Measure({p[side], "first-open", action}, g_displays.XcbEnv(side)));
+  });
+  PrintRatio("First open, xcb, of LedArray / its floor", opens["gui"], opens["floor"], "ms",
+             kFirstOpenLimit);
+}
+
 // The census lines of `window` printed by `program`, or nothing.
 std::optional<std::vector<std::string>> CensusOf(const std::string& program,
                                                  const std::string& window) {
@@ -516,6 +529,7 @@ int main(int argc, char** argv) {
     RunStartup(programs);
   } else if (mode == "opens") {
     RunOpens(programs);
+    RunLedArrayOpen(programs);
   } else if (mode == "switch") {
     RunSwitch(programs);
   } else {

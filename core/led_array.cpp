@@ -99,8 +99,8 @@ LedArrayFieldRange RangeOf(LedArrayField field) {
 }
 
 std::variant<LedArrayInputs, LedArrayProblem> ReadLedArrayInputs(const LedArrayTexts& texts,
-                                                                  bool automatic,
-                                                                  StandardSeries series) {
+                                                                 bool automatic,
+                                                                 StandardSeries series) {
   LedArrayInputs in;
   in.series = series;
   std::optional<LedArrayProblem> problem;
@@ -173,6 +173,8 @@ LedArrayResult DesignLedArray(const LedArrayInputs& in) {
   }
 
   LedArrayDesign design;
+  design.supplyVolts = in.supplyVolts;
+  design.forwardVolts = in.forwardTypicalVolts;
   design.ledsPerString = perString;
   const int full = in.ledCount / perString;
   const int remainder = in.ledCount % perString;
@@ -189,7 +191,8 @@ LedArrayResult DesignLedArray(const LedArrayInputs& in) {
   double milliamps = 0, ledWatts = 0, resistorWatts = 0;
   for (const LedStringDesign& kind : design.kinds) {
     milliamps += kind.strings * kind.currentMilliamps;
-    ledWatts += Rt(kind.strings * kind.leds * in.forwardTypicalVolts * kind.currentMilliamps / 1000);
+    ledWatts +=
+        Rt(kind.strings * kind.leds * in.forwardTypicalVolts * kind.currentMilliamps / 1000);
     resistorWatts += kind.strings * kind.resistorWatts;
     shortHeadroom = shortHeadroom || kind.worstHeadroomVolts < in.headroomVolts;
     hot = hot || kind.highestMilliamps > Rt(in.currentMilliamps * kWorstCaseFactor);

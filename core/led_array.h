@@ -41,14 +41,14 @@ LedArrayFieldRange RangeOf(LedArrayField field);
 
 // Why no array can be designed.
 enum class LedArrayError {
-  Empty,              // a box that needs a number is empty
-  NotANumber,         // a box holds something that does not read as one number
-  NotWhole,           // a count with a fraction
-  OutOfRange,         // outside RangeOf(field)
-  ForwardOrder,       // the minimum forward voltage above the typical, or the maximum below it
+  Empty,                // a box that needs a number is empty
+  NotANumber,           // a box holds something that does not read as one number
+  NotWhole,             // a count with a fraction
+  OutOfRange,           // outside RangeOf(field)
+  ForwardOrder,         // the minimum forward voltage above the typical, or the maximum below it
   PerStringAboveCount,  // more LEDs in a string than there are LEDs
-  SupplyBelowOneLed,  // the supply does not exceed one LED's typical forward voltage
-  SupplyBelowString,  // the supply does not exceed the fixed string's typical forward voltage
+  SupplyBelowOneLed,    // the supply does not exceed one LED's typical forward voltage
+  SupplyBelowString,    // the supply does not exceed the fixed string's typical forward voltage
   ResistorAboveSeries,  // a string needs more than the series' largest value (10 MOhm)
 };
 
@@ -80,8 +80,8 @@ using LedArrayTexts = std::array<std::string, kLedArrayFieldCount>;
 // minimum or maximum forward voltage is the typical one; the count per
 // string is read only when `automatic` is false.
 std::variant<LedArrayInputs, LedArrayProblem> ReadLedArrayInputs(const LedArrayTexts& texts,
-                                                                  bool automatic,
-                                                                  StandardSeries series);
+                                                                 bool automatic,
+                                                                 StandardSeries series);
 
 // A resistor runs at no more than this share of its rating.
 inline constexpr double kRatingShare = 0.6;
@@ -92,8 +92,8 @@ inline constexpr double kWorstCaseFactor = 1.1;
 struct LedStringDesign {
   int strings = 0;
   int leds = 0;
-  double exactOhms = 0;      // gives the wanted current at the typical voltages
-  StandardValue resistor{};  // the smallest member of the series that does not give more
+  double exactOhms = 0;         // gives the wanted current at the typical voltages
+  StandardValue resistor{};     // the smallest member of the series that does not give more
   double currentMilliamps = 0;  // through the chosen resistor, typical voltages
   double resistorWatts = 0;
   // The power a rating must cover for the resistor to run at kRatingShare of
@@ -110,13 +110,15 @@ struct LedStringDesign {
 };
 
 enum class LedArrayWarning {
-  HeadroomBelowMargin,  // a string keeps less than the headroom in the worst case
+  HeadroomBelowMargin,   // a string keeps less than the headroom in the worst case
   WorstCaseAboveWanted,  // a string's highest current exceeds the wanted one by more than 10 %
-  PowerAboveRatings,    // a resistor needs more than 10 W at the rating share
+  PowerAboveRatings,     // a resistor needs more than 10 W at the rating share
 };
 
 struct LedArrayDesign {
-  int ledsPerString = 0;  // of the identical strings
+  double supplyVolts = 0;   // nominal, as read
+  double forwardVolts = 0;  // typical, as read
+  int ledsPerString = 0;    // of the identical strings
   // The identical strings first, then the remainder string when the count
   // does not divide evenly (one string of fewer LEDs).
   std::vector<LedStringDesign> kinds;

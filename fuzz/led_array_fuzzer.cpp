@@ -78,7 +78,8 @@ void CheckDesign(const LedArrayInputs& in, const LedArrayDesign& design) {
     FUZZ_CHECK(design.kinds[1].strings == 1 && design.kinds[1].leds < design.kinds[0].leds,
                "remainder", "");
   }
-  FUZZ_CHECK(Near(design.totalMilliamps, milliamps), Shown(design.totalMilliamps), Shown(milliamps));
+  FUZZ_CHECK(Near(design.totalMilliamps, milliamps), Shown(design.totalMilliamps),
+             Shown(milliamps));
   FUZZ_CHECK(Near(design.resistorWatts, resistorWatts), Shown(design.resistorWatts),
              Shown(resistorWatts));
   FUZZ_CHECK(Near(design.totalWatts, in.supplyVolts * design.totalMilliamps / 1000),
