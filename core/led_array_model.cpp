@@ -1,5 +1,7 @@
 #include "core/led_array_model.h"
 
+#include <string>
+
 #include "core/entry_rules.h"
 
 namespace kalvane {
@@ -48,6 +50,9 @@ void LedArrayModel::ChooseSeries(StandardSeries series) {
 
 void LedArrayModel::Design() {
   result_ = DesignLedArray(texts_, automatic_, series_);
+  // The count box shows the automatic count, and a fixed count starts from it.
+  if (const auto* design = std::get_if<LedArrayDesign>(&result_); design && automatic_)
+    texts_[static_cast<std::size_t>(Box::PerString)] = std::to_string(design->ledsPerString);
 }
 
 }  // namespace kalvane

@@ -41,8 +41,9 @@ class LedArrayModel {
   // A box's text after the user edited it: its digits as ASCII, cut to the
   // limit; the design follows.
   void Edit(Box box, std::string_view text);
-  // Automatic: the count per string follows the headroom and the count box
-  // is kept but not read; fixed: the count box is read.
+  // Automatic: the count per string follows the headroom, and the count
+  // box is not read but shows the count chosen (it keeps the last one while
+  // there is no design); fixed: the count box is read, starting from that.
   void SetAutomatic(bool automatic);
   bool Automatic() const { return automatic_; }
   void ChooseSeries(StandardSeries series);

@@ -258,6 +258,12 @@ void LedArrayWindow::OnEdited(Box box) {
 
 void LedArrayWindow::ShowModel() {
   const Language language = language_;
+  // The count box follows the automatic count.
+  QLineEdit* perString = boxes_[static_cast<std::size_t>(Box::PerString)];
+  if (const QString count = Text(model_.Text(Box::PerString)); perString->text() != count) {
+    const QSignalBlocker showing(perString);
+    perString->setText(count);
+  }
   const auto* design = std::get_if<LedArrayDesign>(&model_.Result());
   for (std::size_t k = 0; k < 2; ++k) {
     const bool shown = design && k < design->kinds.size();
@@ -304,7 +310,7 @@ void LedArrayWindow::ShowPicture() {
       strings.push_back({design->kinds[k].leds, Text(texts.count), Text(texts.resistor),
                          Text(texts.leds), Text(texts.note)});
     }
-    supply = QStringLiteral("+") + Text(WithUnit(design->supplyVolts, kVoltUnit.In(language_)));
+    supply = Text(WithUnit(design->supplyVolts, kVoltUnit.In(language_)));
     ground = QStringLiteral("0 ") + Text(kVoltUnit.In(language_));
     picture_->setAccessibleDescription(Text(ArrayPictureDescription(*design, language_)));
   } else {

@@ -55,17 +55,24 @@ TEST(LedArrayModelTest, AProblemReplacesTheDesignAndGoesAgain) {
   EXPECT_EQ(DesignOf(model).kinds.size(), 2u);
 }
 
-TEST(LedArrayModelTest, FixedModeReadsTheCountBox) {
+TEST(LedArrayModelTest, FixedModeStartsFromTheAutomaticCount) {
   LedArrayModel model;
-  model.Edit(Box::PerString, "5");
-  EXPECT_EQ(DesignOf(model).ledsPerString, 3);  // automatic: the box is not read
+  EXPECT_EQ(model.Text(Box::PerString), "3");
+  model.Edit(Box::Headroom, "3");
+  EXPECT_EQ(model.Text(Box::PerString), "2");  // 12 - 3 x 3.3 keeps 2.1 V only
+  model.Edit(Box::Supply, "");
+  EXPECT_EQ(model.Text(Box::PerString), "2");  // no design: the last count stays
+  model.Edit(Box::Supply, "12");
   model.SetAutomatic(false);
-  EXPECT_EQ(std::get<LedArrayProblem>(model.Result()).error, LedArrayError::SupplyBelowString);
-  model.Edit(Box::PerString, "2");
   EXPECT_EQ(DesignOf(model).ledsPerString, 2);
-  EXPECT_EQ(DesignOf(model).kinds.size(), 2u);  // 12 x 2 and 1 x 1
-  model.SetAutomatic(true);
+  model.Edit(Box::PerString, "4");
+  EXPECT_EQ(std::get<LedArrayProblem>(model.Result()).error, LedArrayError::SupplyBelowString);
+  model.Edit(Box::PerString, "3");
   EXPECT_EQ(DesignOf(model).ledsPerString, 3);
+  EXPECT_EQ(DesignOf(model).warnings.front(), LedArrayWarning::HeadroomBelowMargin);
+  model.SetAutomatic(true);
+  EXPECT_EQ(DesignOf(model).ledsPerString, 2);
+  EXPECT_EQ(model.Text(Box::PerString), "2");
 }
 
 TEST(LedArrayModelTest, TheSeriesChoosesTheResistors) {

@@ -125,8 +125,12 @@ class LedArrayWindowTest : public QObject {
     QCOMPARE(test::TextOf(window, "LStandard1"), QStringLiteral("137 Ohm (E96)"));
     QLineEdit* perString = Box(window, "ArrPerString");
     QVERIFY(!perString->isEnabled());
+    Type(Box(window, "ArrHeadroom"), "3");
+    QCOMPARE(perString->text(), QStringLiteral("2"));  // the automatic count
     test::Get<QCheckBox>(window, "ArrAuto")->setChecked(false);
     QVERIFY(perString->isEnabled());
+    Type(perString, "3");
+    QCOMPARE(test::TextOf(window, "LKind1"), QStringLiteral("8 strings of 3 LEDs"));
     Type(perString, "2");
     QCOMPARE(test::TextOf(window, "LKind1"), QStringLiteral("12 strings of 2 LEDs"));
     test::Get<QComboBox>(window, "ArrSeries")->setCurrentIndex(0);
