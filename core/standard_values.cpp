@@ -89,24 +89,6 @@ const TableStorage<24>& E24Storage() {
 
 }  // namespace
 
-std::string_view SeriesName(StandardSeries series) {
-  switch (series) {
-    case StandardSeries::E6:
-      return "E6";
-    case StandardSeries::E12:
-      return "E12";
-    case StandardSeries::E24:
-      return "E24";
-    case StandardSeries::E48:
-      return "E48";
-    case StandardSeries::E96:
-      return "E96";
-    case StandardSeries::E192:
-      return "E192";
-  }
-  return {};
-}
-
 double SeriesTolerance(StandardSeries series) {
   switch (series) {
     case StandardSeries::E6:
@@ -123,6 +105,24 @@ double SeriesTolerance(StandardSeries series) {
       break;
   }
   return 0.5;
+}
+
+std::string_view SeriesName(StandardSeries series) {
+  switch (series) {
+    case StandardSeries::E6:
+      return "E6";
+    case StandardSeries::E12:
+      return "E12";
+    case StandardSeries::E24:
+      return "E24";
+    case StandardSeries::E48:
+      return "E48";
+    case StandardSeries::E96:
+      return "E96";
+    case StandardSeries::E192:
+      return "E192";
+  }
+  return {};
 }
 
 std::span<const int> SeriesMantissas(StandardSeries series) {

@@ -30,8 +30,8 @@ inline constexpr std::array<StandardSeries, 6> kStandardSeries = {
 // "E6", "E12", ... "E192".
 std::string_view SeriesName(StandardSeries series);
 
-// The tolerance in percent that resistors of a series usually carry: E6
-// 20, E12 10, E24 5, E48 2, E96 1, E192 0.5.
+// The usual tolerance of the parts sold in a series, in percent: E6 20,
+// E12 10, E24 5, E48 2, E96 1, E192 0.5.
 double SeriesTolerance(StandardSeries series);
 
 // The mantissas of one decade in ascending order, as integers of the

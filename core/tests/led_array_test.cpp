@@ -268,12 +268,6 @@ TEST(LedArrayTest, RatingBasisCarriesTheSixtyPercentMargin) {
   EXPECT_EQ(ShortNumberText(design.kinds[0].ratingBasisWatts), "0.1");
 }
 
-TEST(LedArrayTest, SeriesToleranceIsTheUsualOne) {
-  const std::vector<double> percent = {20, 10, 5, 2, 1, 0.5};
-  for (std::size_t i = 0; i < kStandardSeries.size(); ++i)
-    EXPECT_EQ(SeriesTolerance(kStandardSeries[i]), percent[i]) << SeriesName(kStandardSeries[i]);
-}
-
 TEST(LedArrayTest, ShortNumberTextRoundsToSignificantDigits) {
   EXPECT_EQ(ShortNumberText(18.947368421), "18.95");
   EXPECT_EQ(ShortNumberText(0.0486), "0.0486");
