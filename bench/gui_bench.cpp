@@ -39,6 +39,7 @@
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
 #include "ui/colour_code_window.h"
+#include "ui/led_array_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/smd_code_window.h"
@@ -135,6 +136,25 @@ QLineEdit* BoxOf(QWidget& window, const char* name) {
   return window.findChild<QLineEdit*>(QLatin1String(name));
 }
 
+// The LED array designer's boxes, key by key, each in a fresh window with
+// the worked example; every key designs the array again and redraws it.
+void TypeInLedArray() {
+  const std::pair<const char*, std::vector<const char*>> boxes[] = {
+      {"ArrSupply", {"12", "24.5", "5", "230"}},
+      {"ArrCount", {"25", "100", "7", "1000"}},
+      {"ArrVfMax", {"3.3", "3.45"}},
+      {"ArrCurrent", {"20", "350", "0.5"}},
+  };
+  for (const auto& [name, sequences] : boxes) {
+    LedArrayWindow window(Language::Persian, StandardSeries::E24);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    ShowAndSettle(window);
+    PrintWorst(std::string("Key in ") + name + ", LED array, worst step",
+               TypeWorkedSequences(BoxOf(window, name), sequences), kKeyLimitMs);
+    window.close();
+  }
+}
+
 int RunActions() {
   MainWindow main;
   ShowAndSettle(main);
@@ -163,6 +183,7 @@ int RunActions() {
     smd.close();
     QCoreApplication::processEvents();
   }
+  TypeInLedArray();
 
   // Calc in every mode and arrangement, the LED count changing between
   // clicks so that every click writes new results and a new diagram.

@@ -6,8 +6,11 @@
 #include <QLineEdit>
 #include <array>
 
+#include "i18n/led_array_captions.h"
+
 #include "ui/about_window.h"
 #include "ui/colour_code_window.h"
+#include "ui/led_array_window.h"
 #include "ui/smd_code_window.h"
 
 namespace kalvane {
@@ -63,6 +66,10 @@ const std::array kShelf = {
                 .menu = ShelfMenu::Tools,
                 .build = Build<SmdCodeWindow>,
                 .picture = "smd"},
+    ShelfWindow{.item = &kLedArrayItem,
+                .menu = ShelfMenu::Tools,
+                .build = BuildWithSeries<LedArrayWindow>,
+                .picture = "ledarray"},
     ShelfWindow{.item = &kAboutItem,
                 .menu = ShelfMenu::Help,
                 .build = Build<AboutWindow>,

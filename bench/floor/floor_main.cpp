@@ -4,7 +4,7 @@
 //                                     KALVANE_BENCH_PROBE set, the start-up
 //                                     probe reports as it does for the program)
 //   kalvane_floor first-open WHAT     times the first opening of WHAT (Res4Col,
-//                                     Res5Col, Res6Col, ResSmd, About) as
+//                                     Res5Col, Res6Col, ResSmd, LedArr, About) as
 //                                     gui_bench does for the program
 //   kalvane_floor census WHAT         the census of a window (Main or WHAT)
 #include <QApplication>
