@@ -312,11 +312,9 @@ std::optional<double> Measure(const std::vector<std::string>& argv,
 }
 
 void RunOpens(const Programs& p) {
-  const std::pair<const char*, const char*> windows[] = {{"Res4Col", "Calc4Band"},
-                                                         {"Res5Col", "Calc5Band"},
-                                                         {"Res6Col", "Calc6Band"},
-                                                         {"ResSmd", "SmdCode"},
-                                                         {"About", "AA (About)"}};
+  const std::pair<const char*, const char*> windows[] = {
+      {"Res4Col", "Calc4Band"}, {"Res5Col", "Calc5Band"},  {"Res6Col", "Calc6Band"},
+      {"ResSmd", "SmdCode"},    {"ResDiv", "DividerCalc"}, {"About", "AA (About)"}};
   for (const auto& [action, figure] : windows) {
     for (const char* side : {"gui", "floor"})
       Measure({p[side], "first-open", action}, g_displays.XcbEnv(side));
@@ -361,7 +359,8 @@ std::optional<std::vector<std::string>> CensusOf(const std::string& program,
 }
 
 void RunCensus(const Programs& p) {
-  for (const char* window : {"Main", "Res4Col", "Res5Col", "Res6Col", "ResSmd", "About"}) {
+  for (const char* window :
+       {"Main", "Res4Col", "Res5Col", "Res6Col", "ResSmd", "ResDiv", "About"}) {
     const auto program = CensusOf(p["gui"], window);
     const auto floor = CensusOf(p["floor"], window);
     std::string value = "not taken";

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "core/number_text.h"
 #include "i18n/accessible_texts.h"
 #include "i18n/caption_tables.h"
 #include "i18n/divider_captions.h"
@@ -22,13 +23,15 @@ std::string Fixed(double x, int decimals) {
   return std::string(buffer, end);
 }
 
-// x to `digits` significant digits, without trailing zeros.
-std::string Significant(double x, int digits) {
+// x to `digits` significant digits, without trailing zeros unless `zeros`
+// keeps them (so that the numbers of one column line up: "3.190", "3.405").
+enum class Zeros { Drop, Keep };
+std::string Significant(double x, int digits, Zeros zeros = Zeros::Drop) {
   if (x == 0 || !std::isfinite(x))
     return "0";
   const int magnitude = static_cast<int>(std::floor(std::log10(std::abs(x))));
   std::string text = Fixed(x, std::clamp(digits - 1 - magnitude, 0, 15));
-  if (text.find('.') != std::string::npos) {
+  if (zeros == Zeros::Drop && text.find('.') != std::string::npos) {
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.')
       text.pop_back();
@@ -119,7 +122,7 @@ std::string OhmsText(double ohms) {
 }
 
 std::string VoltsText(double volts) {
-  return Significant(volts, 4) + " V";
+  return Significant(volts, 4, Zeros::Keep) + " V";
 }
 
 std::string AmpsText(double amps) {
@@ -196,8 +199,9 @@ DividerNote DividerMessage(const DividerModel& model, Language language) {
     }
     return {text, true};
   }
-  const std::string wanted = VoltsText(model.WantedVout().value_or(0));
-  return {persian ? "ولتاژ خروجي خواسته شده: " + wanted +
+  const std::string wanted = NumberToText(model.WantedVout().value_or(0)) + " V";
+  // Left-to-right marks keep "3.3 V" in its order inside a Persian sentence.
+  return {persian ? "ولتاژ خروجي خواسته شده: \u200E" + wanted + "\u200E" +
                         "؛ بهترين جفت اول است. براي نمايش، يک رديف را انتخاب کنيد."
                   : "Output asked for: " + wanted +
                         "; the best pair comes first. Pick a row to "

@@ -15,7 +15,7 @@ namespace kalvane {
 
 // A resistance with its prefix: "470 Ω", "1.8 kΩ", "2.2 MΩ".
 std::string OhmsText(double ohms);
-// A voltage to four significant digits: "3.311 V", "12.05 V".
+// A voltage to four significant digits: "3.311 V", "12.05 V", "3.300 V".
 std::string VoltsText(double volts);
 // A current to three significant digits: "1.67 mA", "850 µA", "1.2 A".
 std::string AmpsText(double amps);

@@ -225,18 +225,20 @@ DividerWindow::DividerWindow(Language language, StandardSeries series, QWidget* 
   table_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // The columns share the frame's width in proportion to their designed widths.
   int width = table_->verticalHeader()->sizeHint().width() + 2 * table_->frameWidth();
   for (std::size_t column = 0; column < kColumnWidths.size(); ++column) {
     table_->setColumnWidth(static_cast<int>(column), kColumnWidths[column]);
     width += kColumnWidths[column];
   }
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setFixedSize(width, table_->horizontalHeader()->sizeHint().height() +
-                                  static_cast<int>(kDividerResultCount) *
-                                      table_->verticalHeader()->defaultSectionSize() +
-                                  2 * table_->frameWidth());
+  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  table_->setMinimumWidth(width);
+  table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height() +
+                         static_cast<int>(kDividerResultCount) *
+                             table_->verticalHeader()->defaultSectionSize() +
+                         2 * table_->frameWidth());
   auto* resultLayout = new QVBoxLayout(resultFrame_);
-  resultLayout->addWidget(table_, 0, Qt::AlignHCenter);
+  resultLayout->addWidget(table_);
 
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -316,8 +318,11 @@ void DividerWindow::Retranslate(Language language) {
     to->setText(Text(kRangeTo.In(language)));
   {
     const QSignalBlocker quiet(targetKind_);
+    // A right-to-left mark keeps a Persian item reading right to left in
+    // the list's field, whose text the style lays out left to right.
+    const QString mark = language == Language::Persian ? QString(QChar(0x200F)) : QString();
     for (std::size_t i = 0; i < kTargetKindItems.size(); ++i)
-      targetKind_->setItemText(static_cast<int>(i), Text(kTargetKindItems[i].In(language)));
+      targetKind_->setItemText(static_cast<int>(i), mark + Text(kTargetKindItems[i].In(language)));
   }
   QStringList headers;
   for (const Caption& column : kPairColumns)
@@ -409,7 +414,8 @@ void DividerWindow::ShowPicture() {
   content.r2 = named("R2", pair ? OhmsText(pair->r2) : std::string());
   content.vout = named("Vout", pair ? VoltsText(pair->vout) : std::string());
   if (divider) {
-    content.vin = named("Vin", pair ? VoltsText(TextToNumber(model_.Text(Box::Vin))) : "");
+    content.vin =
+        named("Vin", pair ? NumberToText(TextToNumber(model_.Text(Box::Vin))) + " V" : "");
     const std::string& load = model_.Text(Box::Load);
     if (load.find_first_not_of(" \t") != std::string::npos) {
       const auto read = ReadResistanceText(load);
