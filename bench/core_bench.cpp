@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <map>
 #include <random>
@@ -163,6 +164,15 @@ class MedianCollector : public benchmark::ConsoleReporter {
   }
 };
 
+// This thread's CPU time in ns: like the benchmarks above, the keystrokes
+// are timed in CPU time, so that other work on a shared machine does not
+// count as theirs.
+std::int64_t ThreadCpuNs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 // One keystroke of the divider / regulator window at E192: the model reads
 // the box and searches again. The ranges are as wide as the series, so
 // every R1 meets every R2 (the most work a keystroke can cause); each
@@ -197,9 +207,9 @@ void PrintDividerKeystrokeRows() {
       const auto end = std::to_chars(text, text + sizeof text, std::exp(exponent(random)),
                                      std::chars_format::general, 4)
                            .ptr;
-      const std::int64_t start = bench::MonotonicNs();
+      const std::int64_t start = ThreadCpuNs();
       model.Edit(box, std::string_view(text, static_cast<std::size_t>(end - text)));
-      ms.push_back(static_cast<double>(bench::MonotonicNs() - start) / 1e6);
+      ms.push_back(static_cast<double>(ThreadCpuNs() - start) / 1e6);
       found += model.Pairs() ? model.Pairs()->size() : 0;
     }
     if (found != kTargets * kDividerResultCount)
@@ -208,11 +218,12 @@ void PrintDividerKeystrokeRows() {
     const double median = bench::Median(ms);
     const double p95 = ms[ms.size() * 95 / 100];
     bench::PrintRow(std::string("Core: ") + (regulator ? "regulator" : "divider") +
-                        " search at E192, one keystroke (median / p95 / worst of " +
+                        " search at E192, one keystroke, CPU (median / p95 / worst of " +
                         std::to_string(kTargets) + " targets)",
                     bench::Fixed(median, 3) + " / " + bench::Fixed(p95, 3) + " / " +
                         bench::Fixed(ms.back(), 3) + " ms",
-                    "p95 <= " + bench::Fixed(kLimitMs, 0) + " ms", bench::Verdict(p95, kLimitMs));
+                    "worst <= " + bench::Fixed(kLimitMs, 0) + " ms",
+                    bench::Verdict(ms.back(), kLimitMs));
   }
 }
 

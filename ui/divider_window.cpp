@@ -318,11 +318,14 @@ void DividerWindow::Retranslate(Language language) {
     to->setText(Text(kRangeTo.In(language)));
   {
     const QSignalBlocker quiet(targetKind_);
-    // A right-to-left mark keeps a Persian item reading right to left in
-    // the list's field, whose text the style lays out left to right.
-    const QString mark = language == Language::Persian ? QString(QChar(0x200F)) : QString();
-    for (std::size_t i = 0; i < kTargetKindItems.size(); ++i)
-      targetKind_->setItemText(static_cast<int>(i), mark + Text(kTargetKindItems[i].In(language)));
+    // The list's field lays its text out left to right; a right-to-left
+    // embedding keeps a Persian item reading right to left.
+    const bool persian = language == Language::Persian;
+    for (std::size_t i = 0; i < kTargetKindItems.size(); ++i) {
+      const QString item = Text(kTargetKindItems[i].In(language));
+      targetKind_->setItemText(static_cast<int>(i),
+                               persian ? QChar(0x202B) + item + QChar(0x202C) : item);
+    }
   }
   QStringList headers;
   for (const Caption& column : kPairColumns)

@@ -123,8 +123,8 @@ void ExecDividerFloor(QWidget* parent) {
 
   auto* target = new QComboBox(dividerPage);
   target->setObjectName(QStringLiteral("TargetKind"));
-  target->addItem(QStringLiteral("\u200Fولتاژ خروجي Vout (ولت) :"));
-  target->addItem(QStringLiteral("\u200Fنسبت Vout / Vin :"));
+  target->addItem(QStringLiteral("\u202Bولتاژ خروجي Vout (ولت) :\u202C"));
+  target->addItem(QStringLiteral("\u202Bنسبت Vout / Vin :\u202C"));
   auto* grid = new QGridLayout(dividerPage);
   grid->setContentsMargins(0, 0, 0, 0);
   grid->addWidget(Label(dividerPage, "LVin", QStringLiteral("ولتاژ ورودي Vin (ولت) :")), 0, 0);
