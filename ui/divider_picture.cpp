@@ -45,7 +45,6 @@ void DrawDivider(QPainter& p, const DividerPicture::Content& c) {
   Label(p, x + 12, 14, c.vin);
   Resistor(p, x, 18, out);
   Label(p, x + 16, (18 + out) / 2, c.r1);
-  Node(p, x, out);
   p.drawLine(x, out, 240, out);
   Terminal(p, 244, out);
   Label(p, x + 14, out - 12, c.vout);
@@ -59,6 +58,7 @@ void DrawDivider(QPainter& p, const DividerPicture::Content& c) {
     Node(p, x, bottom);
   }
   Ground(p, x, bottom);
+  Node(p, x, out);  // over the wires that meet there
 }
 
 void DrawRegulator(QPainter& p, const DividerPicture::Content& c) {

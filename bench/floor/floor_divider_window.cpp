@@ -187,6 +187,7 @@ void ExecDividerFloor(QWidget* parent) {
             QStringLiteral("ولتاژ خروجي خواسته شده: \u200E3.3 V\u200E؛ بهترين جفت اول است. براي "
                            "نمايش، يک رديف را انتخاب کنيد."));
   message->setWordWrap(true);
+  message->setAlignment(Qt::AlignLeading | Qt::AlignTop);
   message->setMinimumHeight(2 * message->fontMetrics().lineSpacing() + 4);
 
   auto* results = new QGroupBox(QStringLiteral(" بهترين جفت ها "), &window);

@@ -209,6 +209,35 @@ class DividerWindowTest : public QObject {
     QVERIFY(test::TextOf(window, QStringLiteral("LMessage")).startsWith("Output asked for"));
   }
 
+  // The numbers of the table and the picture, written the same in both
+  // languages but for the word for an exact match.
+  void numbersAreWrittenWithTheirUnits_data() {
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const std::string& written, const char* expected) {
+      QTest::newRow(name) << QString::fromStdString(written) << QString::fromUtf8(expected);
+    };
+    row("ohms", OhmsText(470), "470 Ω");
+    row("kilo-ohms", OhmsText(1800), "1.8 kΩ");
+    row("mega-ohms", OhmsText(2.2e6), "2.2 MΩ");
+    row("below ten ohms", OhmsText(4.7), "4.7 Ω");
+    row("volts keep four digits", VoltsText(3.3), "3.300 V");
+    row("volts rounded", VoltsText(12.046), "12.05 V");
+    row("milliamperes", AmpsText(1.6667e-3), "1.67 mA");
+    row("microamperes", AmpsText(8.5e-4), "850 µA");
+    row("amperes", AmpsText(1.2), "1.2 A");
+    row("nanoamperes", AmpsText(5e-8), "50 nA");
+    row("exact", RelativeErrorText(0, Language::English), "exact");
+    row("exact in Persian", RelativeErrorText(0, Language::Persian), "دقيق");
+    row("percent", RelativeErrorText(0.0034, Language::English), "+0.34 %");
+    row("a hundredth of a percent", RelativeErrorText(1e-4, Language::English), "+0.01 %");
+    row("ppm below it", RelativeErrorText(-2.5e-5, Language::Persian), "-25 ppm");
+  }
+  void numbersAreWrittenWithTheirUnits() {
+    QFETCH(QString, written);
+    QTEST(written, "expected");
+  }
+
   void tabRunsDownTheBoxes() {
     DividerWindow window(Language::English);
     const QStringList expected = {"VinEnter",  "TargetKind",    "TargetEnter",
