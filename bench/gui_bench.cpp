@@ -2,9 +2,11 @@
 //   gui_bench actions            per-action costs in one process: a key typed
 //                                into each typed-value box (ResisEnter of the
 //                                three colour windows, CodeEnter and
-//                                ValueEnter of the SMD window; every step of
-//                                the worked sequences), a Calc click and
-//                                language switches; prints table rows
+//                                ValueEnter of the SMD window, TargetEnter and
+//                                RegVoutEnter of the divider / regulator
+//                                window at E192; every step of the worked
+//                                sequences), a Calc click and language
+//                                switches; prints table rows
 //   gui_bench first-open WHAT    in a fresh process, with the main window
 //                                shown and painted: opening WHAT (the menu
 //                                entry's name of a window of the shelf, e.g.
@@ -40,6 +42,7 @@
 #include "bench/first_paint.h"
 #include "ui/colour_code_window.h"
 #include "ui/led_array_window.h"
+#include "ui/divider_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
 #include "ui/smd_code_window.h"
@@ -181,6 +184,21 @@ int RunActions() {
                TypeWorkedSequences(BoxOf(smd, "ValueEnter"), {"4.75k", "4k7", "470", "0.1"}),
                kKeyLimitMs);
     smd.close();
+    QCoreApplication::processEvents();
+
+    // The divider / regulator window under its largest series: every key
+    // searches all of E192 again.
+    auto* divider = new DividerWindow(main.CurrentLanguage(), StandardSeries::E192, &main);
+    ShowAndSettle(*divider);
+    PrintWorst("Key in TargetEnter, divider at E192, worst step",
+               TypeWorkedSequences(BoxOf(*divider, "TargetEnter"), {"3.3", "1.8", "4.75"}),
+               kKeyLimitMs);
+    divider->findChild<QRadioButton*>(QStringLiteral("ModeRegulator"))->click();
+    QCoreApplication::processEvents();
+    PrintWorst("Key in RegVoutEnter, regulator at E192, worst step",
+               TypeWorkedSequences(BoxOf(*divider, "RegVoutEnter"), {"5", "3.3", "12"}),
+               kKeyLimitMs);
+    divider->close();
     QCoreApplication::processEvents();
   }
   TypeInLedArray();

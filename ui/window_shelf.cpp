@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <array>
 
+#include "i18n/divider_captions.h"
 #include "i18n/led_array_captions.h"
 
 #include "ui/about_window.h"
 #include "ui/colour_code_window.h"
+#include "ui/divider_window.h"
 #include "ui/led_array_window.h"
 #include "ui/smd_code_window.h"
 
@@ -66,6 +68,10 @@ const std::array kShelf = {
                 .menu = ShelfMenu::Tools,
                 .build = Build<SmdCodeWindow>,
                 .picture = "smd"},
+    ShelfWindow{.item = &kDividerItem,
+                .menu = ShelfMenu::Tools,
+                .build = Build<DividerWindow>,
+                .picture = "divider"},
     ShelfWindow{.item = &kLedArrayItem,
                 .menu = ShelfMenu::Tools,
                 .build = BuildWithSeries<LedArrayWindow>,

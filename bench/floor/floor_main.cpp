@@ -4,9 +4,10 @@
 //                                     KALVANE_BENCH_PROBE set, the start-up
 //                                     probe reports as it does for the program)
 //   kalvane_floor first-open WHAT     times the first opening of WHAT (Res4Col,
-//                                     Res5Col, Res6Col, ResSmd, LedArr, About) as
+//                                     Res5Col, Res6Col, ResSmd, LedArr, ResDiv, About) as
 //                                     gui_bench does for the program
 //   kalvane_floor census WHAT         the census of a window (Main or WHAT)
+#include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <cstdio>
@@ -35,6 +36,14 @@ int main(int argc, char** argv) {
       (std::strcmp(argv[1], "first-open") == 0 || std::strcmp(argv[1], "census") == 0)) {
     const bool census = std::strcmp(argv[1], "census") == 0;
     const std::string what = argv[2];
+    // Until the floor's Tools menu carries the divider / regulator window,
+    // an entry of the same name opens it as the menu will.
+    if (what == "ResDiv" && !window.findChild<QAction*>(QStringLiteral("ResDiv"))) {
+      auto* entry = new QAction(&window);
+      entry->setObjectName(QStringLiteral("ResDiv"));
+      QObject::connect(entry, &QAction::triggered, &window,
+                       [&window] { kalvane::floor::ExecDividerFloor(&window); });
+    }
     return kalvane::bench::RunFirstOpen(window, census && what == "Main" ? "" : what, census);
   }
   std::fprintf(stderr, "usage: kalvane_floor [first-open|census WHAT]\n");

@@ -57,6 +57,7 @@ void ExecFiveBandFloor(QWidget* parent);
 void ExecSixBandFloor(QWidget* parent);
 void ExecSmdFloor(QWidget* parent);
 void ExecLedArrayFloor(QWidget* parent);
+void ExecDividerFloor(QWidget* parent);
 void ExecAboutFloor(QWidget* parent);
 
 // The main window's floor, built whole.
