@@ -210,9 +210,12 @@ DividerNote DividerMessage(const DividerModel& model, Language language) {
 }
 
 std::array<std::string, 6> PairRowTexts(const DividerPair& pair, Language language) {
-  return {OhmsText(pair.r1),      OhmsText(pair.r2),
-          VoltsText(pair.vout),   RelativeErrorText(pair.error, language),
-          AmpsText(pair.current), Significant(pair.voutLow, 4) + " – " + VoltsText(pair.voutHigh)};
+  return {OhmsText(pair.r1),
+          OhmsText(pair.r2),
+          VoltsText(pair.vout),
+          RelativeErrorText(pair.error, language),
+          AmpsText(pair.current),
+          Significant(pair.voutLow, 4, Zeros::Keep) + " – " + VoltsText(pair.voutHigh)};
 }
 
 }  // namespace kalvane

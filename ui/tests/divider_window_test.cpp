@@ -232,6 +232,11 @@ class DividerWindowTest : public QObject {
     row("percent", RelativeErrorText(0.0034, Language::English), "+0.34 %");
     row("a hundredth of a percent", RelativeErrorText(1e-4, Language::English), "+0.01 %");
     row("ppm below it", RelativeErrorText(-2.5e-5, Language::Persian), "-25 ppm");
+    DividerPair pair;
+    pair.voutLow = 3.19;
+    pair.voutHigh = 3.4;
+    row("a worst-case range keeps its zeros", PairRowTexts(pair, Language::English)[5],
+        "3.190 – 3.400 V");
   }
   void numbersAreWrittenWithTheirUnits() {
     QFETCH(QString, written);
