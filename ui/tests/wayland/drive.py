@@ -698,6 +698,13 @@ def qt_popup_case(s):
         raise Mismatch("the compositor shows %d windows of the program: %r" % (len(own), own))
 
 
+def exe(pid):
+    try:
+        return os.readlink("/proc/%s/exe" % pid)
+    except OSError:
+        return None
+
+
 def close_case(s):
     s.ready("main")
     pid = s.program.process.pid
@@ -713,9 +720,10 @@ def close_case(s):
     left, _ = views()
     if left:
         raise Failure("windows left on the screen: %r" % left)
-    orphans = run("pgrep", "-P", str(pid), check=False).split()
-    if orphans:
-        raise Failure("processes left behind: %r" % orphans)
+    program = os.path.realpath(s.program_path)
+    left = [p for p in os.listdir("/proc") if p.isdigit() and exe(p) == program]
+    if left:
+        raise Failure("processes of the program left behind: %r" % left)
     print("  closed in %.2f s (pid %d)" % (time.monotonic() - started, pid))
 
 
