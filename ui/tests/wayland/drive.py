@@ -243,7 +243,9 @@ def screenshot(path):
 def picture(s, what):
     """With KALVANE_WAYLAND_PICTURES set, the screen at a moment worth a look."""
     if os.environ.get("KALVANE_WAYLAND_PICTURES"):
-        screenshot(os.path.join(s.out, "look-%s-%s.png" % (("fa", "en")[s.program.language], slug(what))))
+        s.pictures += 1
+        screenshot(os.path.join(s.out, "look-%02d-%s-%s.png" % (s.pictures, ("fa", "en")[s.program.language],
+                                                                 slug(what))))
 
 
 # ---------------------------------------------------------------- AT-SPI
@@ -418,6 +420,7 @@ class Session:
         self.keyboard = subprocess.Popen(["wtype", "-s", "3600000"])
         self.program = None
         self.open_window = "main"
+        self.pictures = 0
 
     def start(self, key_first=True):
         """A fresh program with its main window holding the keyboard. A user
@@ -471,6 +474,8 @@ class Session:
             item = items[names.index(caption)]
             if how == "atspi":
                 last = depth == len(path) - 1
+                if last:
+                    picture(self, "menu " + caption)
                 self.actions.do(item, "Press" if last else "ShowMenu")
                 if not last:
                     p.wait(lambda: showing(p.find(item, "popup menu", None, visible=False)),
@@ -650,6 +655,9 @@ def window_case(s, key, how, language):
     """Opens the window through the menus, reads its captions, closes it with Escape."""
     s.ready("main", language)
     window = s.open(key, how)
+    if os.environ.get("KALVANE_WAYLAND_PICTURES"):
+        picture(s, "window " + key)
+        look_at_list(s, window, "list in " + key)
     for role, *names in WINDOW[key].captions:
         s.program.find(window, role, names[language], timeout=1.0)
     s.close_open_window()
@@ -672,11 +680,24 @@ def context_paste_case(s, language, box, clipboard, expected):
     s.type_keys(box, "Menu " + PASTE_KEYS[language], expected, "after Paste in the context menu")
 
 
+def look_at_list(s, window, what):
+    """With KALVANE_WAYLAND_PICTURES set, the first drop-down list of
+    `window` open, for a picture."""
+    lists = s.program.all(window, "combo box")
+    if lists:
+        s.actions.do(lists[0], "ShowMenu")
+        time.sleep(0.5)  # a picture for the eye, not a check
+        picture(s, what)
+        s.actions.do(lists[0], "ShowMenu")  # closes it again
+
+
 def language_case(s, language, how):
     """The Language menu, then every window's captions in the new language."""
     s.ready("main")
     s.switch_language(language, how)
-    s.program.active("main")
+    main = s.program.active("main")
+    if os.environ.get("KALVANE_WAYLAND_PICTURES"):
+        look_at_list(s, main, "list in main")
     for key in WINDOW:
         window_case(s, key, "atspi" if how == "keys" else "keys", language)
 
