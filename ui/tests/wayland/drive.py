@@ -36,6 +36,7 @@ class Mismatch(Failure):
 # ---------------------------------------------------------------- tables
 FA, EN = 0, 1
 MAIN_TITLE = (" کالوانه نسخه 1", "Kalvane V1.0")
+DESKTOP_ENTRY = "org.example.Kalvane"  # packaging/org.example.Kalvane.desktop
 
 # The secondary windows, one row each: the name the cases use, the title in
 # each language, the menu path from the menu bar down (each item's caption in
@@ -197,8 +198,11 @@ def sway(*args):
     return run("swaymsg", *args)
 
 
+View = collections.namedtuple("View", "name pid rect floating app_id")
+
+
 def views():
-    """The windows sway shows: (title, pid, rect, floating), and the output's rect."""
+    """The windows sway shows (View), and the output's rect."""
     tree = json.loads(sway("-r", "-t", "get_tree"))
     found, output = [], None
 
@@ -207,7 +211,8 @@ def views():
         if node.get("type") == "output" and node.get("name") != "__i3":
             output = node["rect"]
         if node.get("pid"):
-            found.append((node.get("name"), node["pid"], node["rect"], floating))
+            found.append(View(node.get("name"), node["pid"], node["rect"], floating,
+                              node.get("app_id")))
         for child in node.get("nodes", []):
             walk(child, False)
         for child in node.get("floating_nodes", []):
@@ -498,8 +503,8 @@ class Session:
         """A secondary window floats whole on the screen, as its own view."""
         title = self.program.title(key)
         found, output = views()
-        rects = [(rect, floating) for name, pid, rect, floating in found
-                 if pid == self.program.process.pid and name in (title, title + " — Kalvane")]
+        rects = [(v.rect, v.floating) for v in found
+                 if v.pid == self.program.process.pid and v.name in (title, title + " — Kalvane")]
         if len(rects) != 1:
             raise Failure("sway shows %d windows titled %r: %r" % (len(rects), title, found))
         rect, floating = rects[0]
@@ -713,7 +718,7 @@ def qt_popup_case(s):
     popup = p.find(tools, "popup menu", None, visible=False)
     p.wait(lambda: showing(popup), 3, "the Tools menu did not open")
     found, _ = views()
-    own = [name for name, pid, _, _ in found if pid == p.process.pid]
+    own = [v.name for v in found if v.pid == p.process.pid]
     s.stop()
     if len(own) != 1:
         raise Mismatch("the compositor shows %d windows of the program: %r" % (len(own), own))
@@ -724,6 +729,18 @@ def exe(pid):
         return os.readlink("/proc/%s/exe" % pid)
     except OSError:
         return None
+
+
+def desktop_entry_case(s):
+    """Each window names the program's desktop entry as its app_id: a
+    Wayland desktop finds the program's icon and launcher by it."""
+    s.ready("main")
+    s.open("about", "atspi")
+    found, _ = views()
+    ids = {v.name: v.app_id for v in found if v.pid == s.program.process.pid}
+    s.close_open_window()
+    if len(ids) != 2 or set(ids.values()) != {DESKTOP_ENTRY}:
+        raise Mismatch("the windows' app_ids are %r, expected %r" % (ids, DESKTOP_ENTRY))
 
 
 def close_case(s):
@@ -760,6 +777,7 @@ def all_cases():
               ("Language menu by AT-SPI: Persian captions of every window again", language_case,
                (FA, "atspi")),
               ("Qt: a menu opened by AT-SPI before any key is a popup", qt_popup_case, ()),
+              ("every window names the desktop entry as its app_id", desktop_entry_case, ()),
               ("closing the main window ends the program", close_case, ())]
     return cases
 
