@@ -23,7 +23,7 @@ if [ "${1:-}" != --inside ]; then
   work=$(mktemp -d)
   trap 'rm -rf "$work"' EXIT
   cp "$program" "$work/kalvane"
-  cp "$here/drive.py" "$here/sway.conf" "$here/run.sh" "$work/"
+  cp "$here/drive.py" "$here/wayland_tools.py" "$here/sway.conf" "$here/run.sh" "$work/"
   mkdir -m 700 "$work/runtime" "$work/home"
   mkdir "$work/out"
   chmod 755 "$work"
