@@ -61,15 +61,17 @@ trap cleanup EXIT
 WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
   sway --config "$work/sway.conf" >"$out/sway.log" 2>&1 &
 sway=$!
+ready=
 for _ in $(seq 100); do
   socket=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock 2>/dev/null || true)
   if [ -n "$socket" ] && SWAYSOCK=$socket swaymsg -t get_outputs >/dev/null 2>&1; then
+    ready=1
     break
   fi
   kill -0 "$sway" 2>/dev/null || { cat "$out/sway.log" >&2; exit 1; }
   sleep 0.1
 done
-[ -n "$socket" ] || { echo "sway did not start" >&2; exit 1; }
+[ -n "$ready" ] || { echo "sway did not start" >&2; exit 1; }
 export SWAYSOCK=$socket
 WAYLAND_DISPLAY=$(cd "$XDG_RUNTIME_DIR" && ls wayland-? | head -n 1)
 export WAYLAND_DISPLAY
