@@ -243,6 +243,32 @@ class NumericEntryTest : public QObject {
     QCOMPARE(shown, direction);
   }
 
+  // The Menu key opens the edit menu at the box, away from the mouse: it
+  // flows left of that point in Persian and right of it in English.
+  void theEditMenuFromTheKeyboardFlowsWithTheLanguage_data() {
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Persian: left of the box's centre") << false;
+    QTest::newRow("English: right of the box's centre") << true;
+  }
+  void theEditMenuFromTheKeyboardFlowsWithTheLanguage() {
+    QFETCH(bool, english);
+    if (english)
+      window_->EnglishAction()->trigger();
+    QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    const QPoint at = box->mapToGlobal(box->rect().center());
+    QCursor::setPos(at + QPoint(40, 40));
+    QRect shown;
+    QTimer::singleShot(0, [&shown] {
+      QWidget* menu = QApplication::activePopupWidget();
+      shown = menu->geometry();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, box->rect().center(), at);
+    QApplication::sendEvent(box, &event);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(english ? shown.left() : shown.left() + shown.width(), at.x());
+  }
+
   void pasteIsCleanedLimitedAndTheCaretKept_data() {
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("clipboard");
