@@ -65,7 +65,7 @@ inline constexpr std::array<Caption, 6> kPairColumns = {{
 }};
 
 // ---- Spoken names of the controls that cannot speak their own caption
-inline constexpr Caption kSeriesListName = {"SeriesList", "رنج استاندارد", "Standard series"};
+inline constexpr Caption kDividerSeriesListName = {"SeriesList", "رنج استاندارد", "Standard series"};
 inline constexpr Caption kTargetKindName = {"TargetKind", "نوع خروجي خواسته شده", "Kind of target"};
 inline constexpr Caption kPairTableName = {"ResultTable", "جفت هاي مقاومت", "Resistor pairs"};
 inline constexpr Caption kDividerPictureName = {"DividerPicture", "نمودار مدار", "Circuit diagram"};

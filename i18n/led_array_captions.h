@@ -75,6 +75,6 @@ inline constexpr std::array<const Caption*, 4> kArrayTotalRows = {
     &kTotalCurrentRow, &kTotalPowerRow, &kLedPowerRow, &kEfficiencyRow};
 
 // Spoken names of the controls that cannot speak their own text.
-inline constexpr Caption kSeriesListName = {"ArrSeries", "رنج مقاومت ها", "Resistor series"};
+inline constexpr Caption kArraySeriesListName = {"ArrSeries", "رنج مقاومت ها", "Resistor series"};
 
 }  // namespace kalvane

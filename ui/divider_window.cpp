@@ -331,7 +331,7 @@ void DividerWindow::Retranslate(Language language) {
   for (const Caption& column : kPairColumns)
     headers << Text(column.In(language));
   table_->setHorizontalHeaderLabels(headers);
-  seriesList_->setAccessibleName(Text(kSeriesListName.In(language)));
+  seriesList_->setAccessibleName(Text(kDividerSeriesListName.In(language)));
   targetKind_->setAccessibleName(Text(kTargetKindName.In(language)));
   table_->setAccessibleName(Text(kPairTableName.In(language)));
   picture_->setAccessibleName(Text(kDividerPictureName.In(language)));

@@ -122,7 +122,7 @@ void LedArrayWindow::BuildInputs() {
   seriesCaption_ = NewLabel(kSeriesCaption.name.data(), inputFrame_);
   seriesCaption_->setFont(WindowFont());
   seriesList_ = new QComboBox(inputFrame_);
-  seriesList_->setObjectName(Text(kSeriesListName.name));
+  seriesList_->setObjectName(Text(kArraySeriesListName.name));
   seriesList_->setFont(WindowFont());
   for (StandardSeries series : kStandardSeries)
     seriesList_->addItem(Text(SeriesName(series)));
@@ -226,7 +226,7 @@ void LedArrayWindow::Retranslate(Language language) {
   optionalNote_->setText(Text(kOptionalNote.In(language)));
   automatic_->setText(Text(kAutomaticCheck.In(language)));
   seriesCaption_->setText(Text(kSeriesCaption.In(language)));
-  seriesList_->setAccessibleName(Text(kSeriesListName.In(language)));
+  seriesList_->setAccessibleName(Text(kArraySeriesListName.In(language)));
   for (std::size_t r = 0; r < kRows; ++r)
     rowCaptions_[r]->setText(Text(kArrayKindRows[r]->In(language)));
   for (std::size_t t = 0; t < totals_.size(); ++t)

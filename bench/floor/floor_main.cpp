@@ -36,14 +36,6 @@ int main(int argc, char** argv) {
       (std::strcmp(argv[1], "first-open") == 0 || std::strcmp(argv[1], "census") == 0)) {
     const bool census = std::strcmp(argv[1], "census") == 0;
     const std::string what = argv[2];
-    // Until the floor's Tools menu carries the divider / regulator window,
-    // an entry of the same name opens it as the menu will.
-    if (what == "ResDiv" && !window.findChild<QAction*>(QStringLiteral("ResDiv"))) {
-      auto* entry = new QAction(&window);
-      entry->setObjectName(QStringLiteral("ResDiv"));
-      QObject::connect(entry, &QAction::triggered, &window,
-                       [&window] { kalvane::floor::ExecDividerFloor(&window); });
-    }
     return kalvane::bench::RunFirstOpen(window, census && what == "Main" ? "" : what, census);
   }
   std::fprintf(stderr, "usage: kalvane_floor [first-open|census WHAT]\n");

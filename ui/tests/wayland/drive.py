@@ -55,6 +55,12 @@ WINDOWS = [
            [TOOLS, ("محاسبه کد مقاومت SMD", "SMD Resistor Code")],
            [("panel", " کد به مقدار ", " Code to value "),
             ("label", "4.7 کيلو اهم (سه رقمي)", "4.7 K Ohm (3-digit)")]),
+    Window("divider", ("محاسبه مقاومت هاي تقسيم کننده ولتاژ و رگولاتور قابل تنظيم",
+                       "Voltage Divider and Adjustable Regulator Resistors"),
+           [TOOLS, ("محاسبه مقاومت تقسيم ولتاژ و رگولاتور", "Divider / Regulator Resistors")],
+           [("radio button", "تقسيم کننده ولتاژ", "Voltage divider")]),
+    Window("led array", ("طراحي آرايه LED ها با يک منبع تغذيه", "LED Array Designer"),
+           [TOOLS, ("طراحي آرايه LED", "LED Array Designer")], [("panel", " ورودي ها ", " Inputs ")]),
     Window("about", ("درباره", "About"), [("راهنما", "help"), ("درباره", "About")], []),
 ]
 WINDOW = {w.key: w for w in WINDOWS}
