@@ -220,7 +220,7 @@ class Search {
 
   void CountTwo(Ranking& ranking) {
     ScanPairs(
-        ranking, set_.FirstPairNotBelow(target_), 0, [](double pair) { return pair; },
+        ranking, set_.FirstPairNotBelow(target_), 0, pairs_.size(), [](double pair) { return pair; },
         [&](std::uint32_t code) {
           ranking.Offer(IsParallel(code) ? NetworkShape::Parallel2 : NetworkShape::Series2,
                         {FirstOf(code), SecondOf(code), 0, 0});
@@ -235,7 +235,7 @@ class Search {
       const double va = values_[a];
       const std::uint16_t ia = Index(a);
       ScanPairs(
-          ranking, set_.FirstPairNotBelow(target_ - va), 0,
+          ranking, set_.FirstPairNotBelow(target_ - va), 0, pairs_.size(),
           [va](double pair) { return va + pair; },
           [&](std::uint32_t code) {
             ranking.Offer(IsParallel(code) ? NetworkShape::SeriesWithPair3 : NetworkShape::Series3,
@@ -245,7 +245,7 @@ class Search {
         continue;  // a | pair stays below a
       const double partner = va > target_ ? va * target_ / (va - target_) : kInfinity;
       ScanPairs(
-          ranking, set_.FirstPairNotBelow(partner), 0, [va](double pair) { return Par(va, pair); },
+          ranking, set_.FirstPairNotBelow(partner), 0, pairs_.size(), [va](double pair) { return Par(va, pair); },
           [&](std::uint32_t code) {
             ranking.Offer(
                 IsParallel(code) ? NetworkShape::Parallel3 : NetworkShape::ParallelWithPair3,
@@ -254,43 +254,68 @@ class Search {
     }
   }
 
-  // pair + pair and pair | pair: two sweeps over the sorted pair table, the
-  // first pair the smaller, the partner's position moving down as the
-  // first moves up.
+  // pair + pair and pair | pair: two sweeps over the sorted pair table,
+  // each over the narrow side (the larger pair of a sum lies between half
+  // the target and the target; the smaller pair of a parallel network
+  // between the target and twice it), the partner's position moving the
+  // other way.
   void CountFourFromTwoPairs(Ranking& ranking) {
     const std::size_t m = pairs_.size();
+    // Sums: the larger pair at i, the smaller at or below it. Walked up from
+    // half the target first, so that the band is narrow before the walk
+    // down from there.
     std::size_t j = m;
-    for (std::size_t i = 0; i < m && !CheckStop(i); ++i) {
-      const double x = pairs_[i].value;
-      if (x > (target_ + ranking.Band()) / 2)
-        break;
+    auto sum = [&](std::size_t i) {
+      const double y = pairs_[i].value;
       if (!PairAllowed(pairs_[i].code))
-        continue;
-      const double partner = target_ - x;
+        return;
+      const double partner = target_ - y;
+      if (j == m || pairs_[j].value < partner)
+        j = set_.FirstPairNotBelow(partner);
       while (j > 0 && pairs_[j - 1].value >= partner)
         --j;
-      const std::uint32_t first = pairs_[i].code;
+      const std::uint32_t second = pairs_[i].code;
       ScanPairs(
-          ranking, std::max(j, i), i, [x](double pair) { return x + pair; },
-          [&](std::uint32_t second) { OfferTwoPairs(ranking, first, second, false); });
+          ranking, std::min(j, i + 1), 0, i + 1, [y](double pair) { return y + pair; },
+          [&](std::uint32_t first) { OfferTwoPairs(ranking, first, second, false); });
+    };
+    const std::size_t half = set_.FirstPairNotBelow(target_ / 2);
+    for (std::size_t i = half; i < m && !CheckStop(i); ++i) {
+      if (pairs_[i].value > target_ + ranking.Band())
+        break;
+      sum(i);
     }
     j = m;
-    for (std::size_t i = set_.FirstPairNotBelow(std::max(0.0, target_ - ranking.Band())); i < m;
-         ++i) {
-      if (CheckStop(i))
+    for (std::size_t i = half; i-- > 0 && !CheckStop(i);) {
+      if (pairs_[i].value < (target_ - ranking.Band()) / 2)
         break;
+      sum(i);
+    }
+    // Parallel networks: the smaller pair at i, the larger at or above it.
+    j = m;
+    auto parallel = [&](std::size_t i) {
       const double x = pairs_[i].value;
-      if (x > 2 * (target_ + ranking.Band()))
-        break;
       if (!PairAllowed(pairs_[i].code))
-        continue;
+        return;
       const double partner = x > target_ ? x * target_ / (x - target_) : kInfinity;
       while (j > 0 && pairs_[j - 1].value >= partner)
         --j;
       const std::uint32_t first = pairs_[i].code;
       ScanPairs(
-          ranking, std::max(j, i), i, [x](double pair) { return Par(x, pair); },
+          ranking, std::max(j, i), i, m, [x](double pair) { return Par(x, pair); },
           [&](std::uint32_t second) { OfferTwoPairs(ranking, first, second, true); });
+    };
+    const std::size_t above = set_.FirstPairNotBelow(target_);
+    for (std::size_t i = above; i < m && !CheckStop(i); ++i) {
+      if (pairs_[i].value > 2 * (target_ + ranking.Band()))
+        break;
+      parallel(i);
+    }
+    j = m;
+    for (std::size_t i = above; i-- > 0 && !CheckStop(i);) {
+      if (pairs_[i].value < target_ - ranking.Band())
+        break;
+      parallel(i);
     }
   }
 
@@ -308,14 +333,18 @@ class Search {
       const std::size_t firstA = static_cast<std::size_t>(
           std::upper_bound(values_.begin(), values_.end(), rest - ranking.Band()) -
           values_.begin());
+      // The partner falls as a grows: each is found by galloping down
+      // from the last.
+      std::size_t at = pairs_.size();
       for (std::size_t a = firstA; a < n; ++a) {
         if (!Allowed(a))
           continue;
         const double va = values_[a];
         const double partner = va > rest ? va * rest / (va - rest) : kInfinity;
         const std::uint16_t ia = Index(a), id = Index(d);
+        at = FirstNotBelowFrom(at, partner);
         ScanPairs(
-            ranking, set_.FirstPairNotBelow(partner), 0,
+            ranking, at, 0, pairs_.size(),
             [va, vd](double pair) { return vd + Par(va, pair); },
             [&](std::uint32_t code) {
               ranking.Offer(IsParallel(code) ? NetworkShape::ParallelTripleAndOne4
@@ -332,6 +361,7 @@ class Search {
         continue;
       const double vd = values_[d];
       const double rest = vd > target_ ? vd * target_ / (vd - target_) : kInfinity;  // a + pair
+      std::size_t at = pairs_.size();
       for (std::size_t a = 0; a < n; ++a) {
         const double va = values_[a];
         if (va > rest + ranking.Band())
@@ -339,8 +369,9 @@ class Search {
         if (!Allowed(a))
           continue;
         const std::uint16_t ia = Index(a), id = Index(d);
+        at = FirstNotBelowFrom(at, rest - va);
         ScanPairs(
-            ranking, set_.FirstPairNotBelow(rest - va), 0,
+            ranking, at, 0, pairs_.size(),
             [va, vd](double pair) { return Par(vd, va + pair); },
             [&](std::uint32_t code) {
               ranking.Offer(IsParallel(code) ? NetworkShape::BridgedSeries4
@@ -367,14 +398,33 @@ class Search {
     return stopped_;
   }
 
-  // Offers the pairs from position `from` on (none before `lowest`) whose
-  // network value, `value(pair)`, increasing with the pair's value, lies
-  // within the ranking's band: `from` is where the target's partner would
-  // stand, so the band is reached by walking out from it both ways.
+  // The first pair not below `ohms`, for an `ohms` not above the value at
+  // `from` (or any, with `from` past the end): gallops down from `from`.
+  std::size_t FirstNotBelowFrom(std::size_t from, double ohms) const {
+    if (from == pairs_.size() || from == 0)
+      return set_.FirstPairNotBelow(ohms);
+    std::size_t high = from, step = 1;
+    while (high >= step && pairs_[high - step].value >= ohms) {
+      high -= step;
+      step *= 2;
+    }
+    const std::size_t low = high >= step ? high - step : 0;
+    return static_cast<std::size_t>(
+        std::partition_point(pairs_.begin() + static_cast<std::ptrdiff_t>(low),
+                             pairs_.begin() + static_cast<std::ptrdiff_t>(high),
+                             [ohms](const ResistorSet::Pair& p) { return p.value < ohms; }) -
+        pairs_.begin());
+  }
+
+  // Offers the pairs of positions [lowest, highest) whose network value,
+  // `value(pair)`, increasing with the pair's value, lies within the
+  // ranking's band: `from` is where the target's partner would stand, so
+  // the band is reached by walking out from it both ways.
   template <typename Value, typename Emit>
-  void ScanPairs(Ranking& ranking, std::size_t from, std::size_t lowest, Value value, Emit emit) {
-    const std::size_t m = pairs_.size();
-    for (std::size_t q = std::max(from, lowest); q < m; ++q) {
+  void ScanPairs(Ranking& ranking, std::size_t from, std::size_t lowest, std::size_t highest,
+                 Value value, Emit emit) {
+    const std::size_t start = std::clamp(from, lowest, highest);
+    for (std::size_t q = start; q < highest; ++q) {
       const double s = value(pairs_[q].value);
       if (s < target_ - ranking.Band())
         continue;  // the partner was placed a little low by rounding
@@ -383,7 +433,7 @@ class Search {
       if (PairAllowed(pairs_[q].code))
         emit(pairs_[q].code);
     }
-    for (std::size_t q = std::max(from, lowest); q-- > lowest;) {
+    for (std::size_t q = start; q-- > lowest;) {
       const double s = value(pairs_[q].value);
       if (s > target_ + ranking.Band())
         continue;
