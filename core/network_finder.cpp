@@ -493,6 +493,54 @@ int ResistorCount(NetworkShape shape) {
   return 4;
 }
 
+NetworkPart ArrangementOf(NetworkShape shape) {
+  using Kind = NetworkPart::Kind;
+  auto r = [](int position) { return NetworkPart{Kind::Resistor, position, {}}; };
+  auto series = [](std::vector<NetworkPart> parts) {
+    return NetworkPart{Kind::Series, 0, std::move(parts)};
+  };
+  auto parallel = [](std::vector<NetworkPart> parts) {
+    return NetworkPart{Kind::Parallel, 0, std::move(parts)};
+  };
+  switch (shape) {
+    case NetworkShape::One:
+      break;
+    case NetworkShape::Series2:
+      return series({r(0), r(1)});
+    case NetworkShape::Parallel2:
+      return parallel({r(0), r(1)});
+    case NetworkShape::Series3:
+      return series({r(0), r(1), r(2)});
+    case NetworkShape::Parallel3:
+      return parallel({r(0), r(1), r(2)});
+    case NetworkShape::SeriesWithPair3:
+      return series({r(0), parallel({r(1), r(2)})});
+    case NetworkShape::ParallelWithPair3:
+      return parallel({r(0), series({r(1), r(2)})});
+    case NetworkShape::Series4:
+      return series({r(0), r(1), r(2), r(3)});
+    case NetworkShape::Parallel4:
+      return parallel({r(0), r(1), r(2), r(3)});
+    case NetworkShape::ParallelPairInSeries4:
+      return series({parallel({r(0), r(1)}), r(2), r(3)});
+    case NetworkShape::SeriesPairInParallel4:
+      return parallel({series({r(0), r(1)}), r(2), r(3)});
+    case NetworkShape::TwoParallelPairs4:
+      return series({parallel({r(0), r(1)}), parallel({r(2), r(3)})});
+    case NetworkShape::TwoSeriesPairs4:
+      return parallel({series({r(0), r(1)}), series({r(2), r(3)})});
+    case NetworkShape::ParallelTripleAndOne4:
+      return series({parallel({r(0), r(1), r(2)}), r(3)});
+    case NetworkShape::SeriesTripleAndOne4:
+      return parallel({series({r(0), r(1), r(2)}), r(3)});
+    case NetworkShape::BridgedSeries4:
+      return parallel({series({r(0), parallel({r(1), r(2)})}), r(3)});
+    case NetworkShape::BridgedParallel4:
+      return series({parallel({r(0), series({r(1), r(2)})}), r(3)});
+  }
+  return r(0);
+}
+
 double NetworkValue(NetworkShape shape, const std::array<double, 4>& ohms) {
   const long double a = ohms[0], b = ohms[1], c = ohms[2], d = ohms[3];
   long double r = a;

@@ -47,6 +47,17 @@ inline constexpr std::size_t kNetworkShapeCount = 17;
 // How many resistors a shape holds (1 to 4).
 int ResistorCount(NetworkShape shape);
 
+// A shape as a tree, for drawing and writing it: a resistor (its position
+// in Network::ohms), or two or more parts in series or in parallel. A part
+// in series is never itself in series, nor a parallel part in parallel.
+struct NetworkPart {
+  enum class Kind { Resistor, Series, Parallel };
+  Kind kind = Kind::Resistor;
+  int resistor = 0;
+  std::vector<NetworkPart> parts;
+};
+NetworkPart ArrangementOf(NetworkShape shape);
+
 // One arrangement with its values.
 struct Network {
   NetworkShape shape = NetworkShape::One;

@@ -165,3 +165,42 @@ TEST(NetworkFinderTest, SeriesTablesAreBuiltOnFirstUseOnly) {
 
 }  // namespace
 }  // namespace kalvane
+
+namespace kalvane {
+namespace {
+
+// The tree of a shape, valued in plain arithmetic, gives the shape's value:
+// the drawing and the formula the window shows are the network searched.
+long double TreeValue(const NetworkPart& part, const std::array<double, 4>& ohms) {
+  if (part.kind == NetworkPart::Kind::Resistor)
+    return ohms[static_cast<std::size_t>(part.resistor)];
+  long double sum = 0;
+  for (const NetworkPart& child : part.parts) {
+    const long double value = TreeValue(child, ohms);
+    sum += part.kind == NetworkPart::Kind::Series ? value : 1 / value;
+  }
+  return part.kind == NetworkPart::Kind::Series ? sum : 1 / sum;
+}
+
+int Leaves(const NetworkPart& part) {
+  int leaves = part.kind == NetworkPart::Kind::Resistor ? 1 : 0;
+  for (const NetworkPart& child : part.parts) {
+    EXPECT_TRUE(child.kind != part.kind);
+    leaves += Leaves(child);
+  }
+  return leaves;
+}
+
+TEST(NetworkFinderTest, EachShapesTreeIsItsFormula) {
+  const std::array<double, 4> ohms = {10, 22, 47, 100};
+  for (std::size_t s = 0; s < kNetworkShapeCount; ++s) {
+    const auto shape = static_cast<NetworkShape>(s);
+    const NetworkPart tree = ArrangementOf(shape);
+    EXPECT_EQ(Leaves(tree), ResistorCount(shape)) << s;
+    EXPECT_NEAR(static_cast<double>(TreeValue(tree, ohms)), NetworkValue(shape, ohms), 1e-9)
+        << s;
+  }
+}
+
+}  // namespace
+}  // namespace kalvane
