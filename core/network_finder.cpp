@@ -333,18 +333,21 @@ class Search {
       const std::size_t firstA = static_cast<std::size_t>(
           std::upper_bound(values_.begin(), values_.end(), rest - ranking.Band()) -
           values_.begin());
-      // The partner falls as a grows: each is found by galloping down
-      // from the last.
-      std::size_t at = pairs_.size();
+      // Every a's partner is looked up in one batch, so that the lookups'
+      // memory reads overlap.
+      partners_.clear();
+      for (std::size_t a = firstA; a < n; ++a) {
+        const double va = values_[a];
+        partners_.push_back(va > rest ? va * rest / (va - rest) : kInfinity);
+      }
+      LookUpPartners();
       for (std::size_t a = firstA; a < n; ++a) {
         if (!Allowed(a))
           continue;
         const double va = values_[a];
-        const double partner = va > rest ? va * rest / (va - rest) : kInfinity;
         const std::uint16_t ia = Index(a), id = Index(d);
-        at = FirstNotBelowFrom(at, partner);
         ScanPairs(
-            ranking, at, 0, pairs_.size(),
+            ranking, positions_[a - firstA], 0, pairs_.size(),
             [va, vd](double pair) { return vd + Par(va, pair); },
             [&](std::uint32_t code) {
               ranking.Offer(IsParallel(code) ? NetworkShape::ParallelTripleAndOne4
@@ -361,17 +364,17 @@ class Search {
         continue;
       const double vd = values_[d];
       const double rest = vd > target_ ? vd * target_ / (vd - target_) : kInfinity;  // a + pair
-      std::size_t at = pairs_.size();
-      for (std::size_t a = 0; a < n; ++a) {
-        const double va = values_[a];
-        if (va > rest + ranking.Band())
-          break;
+      partners_.clear();
+      for (std::size_t a = 0; a < n && values_[a] <= rest + ranking.Band(); ++a)
+        partners_.push_back(rest - values_[a]);
+      LookUpPartners();
+      for (std::size_t a = 0; a < partners_.size(); ++a) {
         if (!Allowed(a))
           continue;
+        const double va = values_[a];
         const std::uint16_t ia = Index(a), id = Index(d);
-        at = FirstNotBelowFrom(at, rest - va);
         ScanPairs(
-            ranking, at, 0, pairs_.size(),
+            ranking, positions_[a], 0, pairs_.size(),
             [va, vd](double pair) { return Par(vd, va + pair); },
             [&](std::uint32_t code) {
               ranking.Offer(IsParallel(code) ? NetworkShape::BridgedSeries4
@@ -398,22 +401,9 @@ class Search {
     return stopped_;
   }
 
-  // The first pair not below `ohms`, for an `ohms` not above the value at
-  // `from` (or any, with `from` past the end): gallops down from `from`.
-  std::size_t FirstNotBelowFrom(std::size_t from, double ohms) const {
-    if (from == pairs_.size() || from == 0)
-      return set_.FirstPairNotBelow(ohms);
-    std::size_t high = from, step = 1;
-    while (high >= step && pairs_[high - step].value >= ohms) {
-      high -= step;
-      step *= 2;
-    }
-    const std::size_t low = high >= step ? high - step : 0;
-    return static_cast<std::size_t>(
-        std::partition_point(pairs_.begin() + static_cast<std::ptrdiff_t>(low),
-                             pairs_.begin() + static_cast<std::ptrdiff_t>(high),
-                             [ohms](const ResistorSet::Pair& p) { return p.value < ohms; }) -
-        pairs_.begin());
+  void LookUpPartners() {
+    positions_.resize(partners_.size());
+    set_.FirstPairsNotBelow(partners_, positions_);
   }
 
   // Offers the pairs of positions [lowest, highest) whose network value,
@@ -469,6 +459,8 @@ class Search {
   double target_;
   SearchStop stop_;
   bool stopped_ = false;
+  std::vector<double> partners_;
+  std::vector<std::size_t> positions_;
 };
 
 struct SeriesCache {
@@ -638,12 +630,35 @@ std::size_t ResistorSet::FirstPairNotBelow(double ohms) const {
     return 0;
   if (ohms > pairs_.back().value)
     return pairs_.size();
-  const auto bucket = static_cast<std::size_t>((BitsOf(ohms) >> keyShift_) - firstKey_);
+  const std::size_t bucket = BucketOf(ohms);
   const auto begin = pairs_.begin() + bucketStart_[bucket];
   const auto end = pairs_.begin() + bucketStart_[bucket + 1];
   return static_cast<std::size_t>(
       std::partition_point(begin, end, [ohms](const Pair& p) { return p.value < ohms; }) -
       pairs_.begin());
+}
+
+std::size_t ResistorSet::BucketOf(double ohms) const {
+  return static_cast<std::size_t>((BitsOf(ohms) >> keyShift_) - firstKey_);
+}
+
+void ResistorSet::FirstPairsNotBelow(std::span<const double> ohms,
+                                     std::span<std::size_t> positions) const {
+  const auto inside = [this](double x) {
+    return !pairs_.empty() && x > pairs_.front().value && x <= pairs_.back().value;
+  };
+  // The bucket starts first, then the first pair of each bucket, fetched
+  // ahead of use; then the answers, from the cache.
+  for (double x : ohms) {
+    if (inside(x))
+      __builtin_prefetch(&bucketStart_[BucketOf(x)]);
+  }
+  for (double x : ohms) {
+    if (inside(x))
+      __builtin_prefetch(&pairs_[bucketStart_[BucketOf(x)]]);
+  }
+  for (std::size_t k = 0; k < ohms.size(); ++k)
+    positions[k] = FirstPairNotBelow(ohms[k]);
 }
 
 std::shared_ptr<const ResistorSet> ResistorSet::ForSeries(StandardSeries series) {

@@ -110,8 +110,13 @@ class ResistorSet {
   std::span<const Pair> Pairs() const { return pairs_; }
   // The first pair whose value is not below `ohms` (Pairs().size() if none).
   std::size_t FirstPairNotBelow(double ohms) const;
+  // FirstPairNotBelow of each of `ohms` into `positions` (as long), the
+  // memory reads of all of them overlapped.
+  void FirstPairsNotBelow(std::span<const double> ohms, std::span<std::size_t> positions) const;
 
  private:
+  std::size_t BucketOf(double ohms) const;
+
   std::vector<double> values_;
   std::vector<Pair> pairs_;
   // pairs_ grouped by the top bits of their value's representation: the
