@@ -97,12 +97,12 @@ int main(int argc, char** argv) {
                   Fixed(buildMs, 1) + " ms, " +
                       Fixed(static_cast<double>(set->TableBytes()) / 1048576.0, 1) + " MB held",
                   "-", "info");
-  bench::PrintRow(label + ": memory the tables add (VmHWM after - before)",
-                  Fixed(addedMb, 1) + " MB (" + std::to_string(before / 1024) + " -> " +
-                      std::to_string(after / 1024) + " MB)",
-                  limits.tableMb > 0 ? "<= " + Fixed(limits.tableMb, 0) + " MB" : "-",
-                  limits.tableMb > 0 ? std::string(bench::Verdict(addedMb, limits.tableMb))
-                                     : "info");
+  bench::PrintRow(
+      label + ": memory the tables add (VmHWM after - before)",
+      Fixed(addedMb, 1) + " MB (" + std::to_string(before / 1024) + " -> " +
+          std::to_string(after / 1024) + " MB)",
+      limits.tableMb > 0 ? "<= " + Fixed(limits.tableMb, 0) + " MB" : "-",
+      limits.tableMb > 0 ? std::string(bench::Verdict(addedMb, limits.tableMb)) : "info");
 
   std::mt19937_64 random(19);
   std::uniform_real_distribution<double> exponent(0.0, 7.0);

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
 #include <cmath>
 #include <limits>
+#include <string>
 #include <vector>
 
 namespace kalvane::bench {
@@ -26,7 +26,9 @@ std::string Name(double x, char op, double y) {
   return std::string(text.data(), end);
 }
 
-double Par(double x, double y) { return x * y / (x + y); }
+double Par(double x, double y) {
+  return x * y / (x + y);
+}
 
 // Keeps the value nearest the target.
 struct Nearest {
@@ -67,8 +69,8 @@ std::array<double, 4> PairTableYardstick(std::span<const double> values, double 
   std::sort(table.begin(), table.end(),
             [](const Combination& a, const Combination& b) { return a.value < b.value; });
   const double inf = std::numeric_limits<double>::infinity();
-  std::array<Nearest, 4> nearest = {
-      Nearest{target}, Nearest{target}, Nearest{target}, Nearest{target}};
+  std::array<Nearest, 4> nearest = {Nearest{target}, Nearest{target}, Nearest{target},
+                                    Nearest{target}};
   for (double v : values)
     nearest[0].Offer(v);
   AroundPartner(table, target, nearest[1], [](double x) { return x; });

@@ -19,18 +19,28 @@ std::uint32_t PairCode(std::size_t first, std::size_t second, bool parallel) {
   return static_cast<std::uint32_t>(first) | static_cast<std::uint32_t>(second) << 15 |
          (parallel ? kParallelBit : 0u);
 }
-std::uint16_t FirstOf(std::uint32_t code) { return static_cast<std::uint16_t>(code & kIndexMask); }
+std::uint16_t FirstOf(std::uint32_t code) {
+  return static_cast<std::uint16_t>(code & kIndexMask);
+}
 std::uint16_t SecondOf(std::uint32_t code) {
   return static_cast<std::uint16_t>(code >> 15 & kIndexMask);
 }
-bool IsParallel(std::uint32_t code) { return (code & kParallelBit) != 0; }
+bool IsParallel(std::uint32_t code) {
+  return (code & kParallelBit) != 0;
+}
 
 // Parallel resistance as the search and the table compute it.
-double Par(double x, double y) { return x * y / (x + y); }
-long double ParL(long double x, long double y) { return x * y / (x + y); }
+double Par(double x, double y) {
+  return x * y / (x + y);
+}
+long double ParL(long double x, long double y) {
+  return x * y / (x + y);
+}
 
 // The key the pair index buckets by: positive doubles order as their bits.
-std::uint64_t BitsOf(double x) { return std::bit_cast<std::uint64_t>(x); }
+std::uint64_t BitsOf(double x) {
+  return std::bit_cast<std::uint64_t>(x);
+}
 
 // A network found by a search, by the positions of its resistors in the
 // set, in the shape's canonical order (see Canonical).
@@ -220,7 +230,8 @@ class Search {
 
   void CountTwo(Ranking& ranking) {
     ScanPairs(
-        ranking, set_.FirstPairNotBelow(target_), 0, pairs_.size(), [](double pair) { return pair; },
+        ranking, set_.FirstPairNotBelow(target_), 0, pairs_.size(),
+        [](double pair) { return pair; },
         [&](std::uint32_t code) {
           ranking.Offer(IsParallel(code) ? NetworkShape::Parallel2 : NetworkShape::Series2,
                         {FirstOf(code), SecondOf(code), 0, 0});
@@ -245,7 +256,8 @@ class Search {
         continue;  // a | pair stays below a
       const double partner = va > target_ ? va * target_ / (va - target_) : kInfinity;
       ScanPairs(
-          ranking, set_.FirstPairNotBelow(partner), 0, pairs_.size(), [va](double pair) { return Par(va, pair); },
+          ranking, set_.FirstPairNotBelow(partner), 0, pairs_.size(),
+          [va](double pair) { return Par(va, pair); },
           [&](std::uint32_t code) {
             ranking.Offer(
                 IsParallel(code) ? NetworkShape::Parallel3 : NetworkShape::ParallelWithPair3,
@@ -387,9 +399,7 @@ class Search {
 
  private:
   static std::uint16_t Index(std::size_t position) { return static_cast<std::uint16_t>(position); }
-  bool Allowed(std::size_t position) const {
-    return excluded_.empty() || excluded_[position] == 0;
-  }
+  bool Allowed(std::size_t position) const { return excluded_.empty() || excluded_[position] == 0; }
   bool PairAllowed(std::uint32_t code) const {
     return Allowed(FirstOf(code)) && Allowed(SecondOf(code));
   }
@@ -434,8 +444,7 @@ class Search {
     }
   }
 
-  void OfferTwoPairs(Ranking& ranking, std::uint32_t first, std::uint32_t second,
-                     bool parallel) {
+  void OfferTwoPairs(Ranking& ranking, std::uint32_t first, std::uint32_t second, bool parallel) {
     const bool firstParallel = IsParallel(first), secondParallel = IsParallel(second);
     NetworkShape shape;
     // The mixed shapes put the pair of the other kind first.
@@ -690,8 +699,7 @@ std::shared_ptr<const ResistorSet> ResistorSet::ForValues(std::vector<double> oh
 
 std::optional<std::vector<CountResult>> FindNetworks(const ResistorSet& set,
                                                      std::span<const std::uint8_t> excluded,
-                                                     double target, int maxCount,
-                                                     SearchStop stop) {
+                                                     double target, int maxCount, SearchStop stop) {
   std::vector<CountResult> results;
   if (!(target > 0) || !std::isfinite(target) || set.Values().empty())
     return results;

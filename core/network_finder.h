@@ -107,7 +107,9 @@ class ResistorSet {
     std::uint32_t code;  // first | second << 15 | parallel << 30
   };
 #pragma pack(pop)
-  std::span<const Pair> Pairs() const { return pairs_; }
+  std::span<const Pair> Pairs() const {
+    return pairs_;
+  }
   // The first pair whose value is not below `ohms` (Pairs().size() if none).
   std::size_t FirstPairNotBelow(double ohms) const;
   // FirstPairNotBelow of each of `ohms` into `positions` (as long), the
@@ -139,9 +141,7 @@ struct CountResult {
 struct SearchStop {
   const std::atomic<std::uint64_t>* latest = nullptr;
   std::uint64_t generation = 0;
-  bool Requested() const {
-    return latest && latest->load(std::memory_order_relaxed) != generation;
-  }
+  bool Requested() const { return latest && latest->load(std::memory_order_relaxed) != generation; }
 };
 
 // The best networks of exactly 1, 2, ... maxCount resistors (1 to 4) for a
@@ -154,8 +154,9 @@ struct SearchStop {
 // Counts whose every network uses an excluded value are left empty. None
 // when `stop` asked the search to end before it was done.
 std::optional<std::vector<CountResult>> FindNetworks(const ResistorSet& set,
-                                                     std::span<const std::uint8_t> excluded, double target,
-                                                     int maxCount, SearchStop stop = {});
+                                                     std::span<const std::uint8_t> excluded,
+                                                     double target, int maxCount,
+                                                     SearchStop stop = {});
 
 // How many networks a count lists at most.
 inline constexpr std::size_t kNetworksPerCount = 5;

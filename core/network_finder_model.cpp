@@ -31,7 +31,9 @@ std::string WithAsciiSeparators(std::string_view utf8) {
   return out;
 }
 
-bool SameValue(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(a, b); }
+bool SameValue(double a, double b) {
+  return std::abs(a - b) <= 1e-9 * std::max(a, b);
+}
 
 NetworkFinderModel::Problem TargetProblem(ResistanceTextError error) {
   using P = NetworkFinderModel::Problem;
@@ -52,7 +54,9 @@ NetworkFinderModel::Problem TargetProblem(ResistanceTextError error) {
 
 }  // namespace
 
-NetworkFinderModel::NetworkFinderModel() : target_("1234") { Renew(); }
+NetworkFinderModel::NetworkFinderModel() : target_("1234") {
+  Renew();
+}
 
 std::optional<std::string> NetworkFinderModel::KeyInsertion(Box box, std::string_view keyText,
                                                             std::size_t selected) const {

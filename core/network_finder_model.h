@@ -60,9 +60,7 @@ class NetworkFinderModel {
   NetworkFinderModel();
 
   const std::string& Text(Box box) const { return box == Box::Target ? target_ : list_; }
-  std::size_t LengthLimit(Box box) const {
-    return box == Box::Target ? kTargetLimit : kListLimit;
-  }
+  std::size_t LengthLimit(Box box) const { return box == Box::Target ? kTargetLimit : kListLimit; }
   StandardSeries Series() const { return series_; }
   int MaxCount() const { return maxCount_; }
   ListMode Mode() const { return mode_; }

@@ -15,8 +15,8 @@ inline constexpr Caption kNetworkFinderTitle = {"NetworkFinder", "يافتن ت�
                                                 "Resistor Network Finder"};
 inline constexpr Caption kFinderInputFrame = {"Frame1", " ورودي ", " Inputs "};
 inline constexpr Caption kFinderResultFrame = {"Frame2", " ترکيب ها ", " Networks "};
-inline constexpr Caption kFinderTargetCaption = {"LTargetCaption", "مقدار مورد نظر (اهم) :",
-                                                 "Wanted resistance (Ohm) :"};
+inline constexpr Caption kFinderTargetCaption = {
+    "LTargetCaption", "مقدار مورد نظر (اهم) :", "Wanted resistance (Ohm) :"};
 inline constexpr Caption kFinderSeriesCaption = {"LSeriesCaption",
                                                  "رنج استاندارد :", "Standard series :"};
 inline constexpr Caption kFinderCountCaption = {"LCountCaption",

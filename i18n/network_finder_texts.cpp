@@ -19,7 +19,9 @@ double Significant(double x, int digits) {
   return std::round(x * scale) / scale;
 }
 
-std::string Signed(double x) { return (x > 0 ? "+" : "") + NumberToText(x); }
+std::string Signed(double x) {
+  return (x > 0 ? "+" : "") + NumberToText(x);
+}
 
 Caption ListEntryReason(ResistanceTextError error) {
   switch (error) {
@@ -114,8 +116,8 @@ std::string NetworkValueText(const Network& network, Language language) {
     scaled = NumberToText(RoundThroughText(value / 1e3)) + (fa ? " کيلو اهم" : " K Ohm");
   else
     scaled = NumberToText(value) + (fa ? " اهم" : " Ohm");
-  // A left-to-right mark keeps the sign before the number in Persian.
-  const std::string error = fa ? "\u200E" + ErrorText(network.error, language) + "\u200E"
+  // A left-to-right embedding keeps the sign before the number in Persian.
+  const std::string error = fa ? "\u202A" + ErrorText(network.error, language) + "\u202C"
                                : ErrorText(network.error, language);
   return "= " + scaled + "  (" + error + ")";
 }
@@ -125,8 +127,8 @@ std::string HintText(int count, StandardSeries series, Language language) {
   const std::string name(SeriesName(series));
   const std::string tenth = NumberToText(SeriesTolerance(series) / 10);
   if (language == Language::Persian)
-    return n + " مقاومت همين حالا در يک دهم تلورانس " + name + " (" + tenth +
-           " %) است؛ مقاومت بيشتر سودي ندارد.";
+    return n + " مقاومت همين حالا در يک دهم تلورانس \u202A" + name + " (" + tenth +
+           " %)\u202C است؛ مقاومت بيشتر سودي ندارد.";
   return n + (count == 1 ? " resistor is" : " resistors are") + " already within a tenth of " +
          name + "'s tolerance (" + tenth + " %): more buy nothing.";
 }

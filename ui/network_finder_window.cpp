@@ -82,8 +82,7 @@ void NetworkSearchWorker::Loop() {
 NetworkFinderWindow::NetworkFinderWindow(Language language, QWidget* parent)
     : NetworkFinderWindow(language, StandardSeries::E24, parent) {}
 
-NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries series,
-                                         QWidget* parent)
+NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries series, QWidget* parent)
     : QDialog(parent) {
   setObjectName(QStringLiteral("NetworkFinder"));
   setAttribute(Qt::WA_DeleteOnClose);
@@ -105,13 +104,13 @@ NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries serie
             Qt::QueuedConnection);
       });
 
-  auto label = [](const char* name, QWidget* parent) {
-    auto* l = new QLabel(parent);
+  auto label = [](const char* name, QWidget* container) {
+    auto* l = new QLabel(container);
     l->setObjectName(QLatin1String(name));
     return l;
   };
-  auto combo = [](const char* name, QWidget* parent) {
-    auto* c = new QComboBox(parent);
+  auto combo = [](const char* name, QWidget* container) {
+    auto* c = new QComboBox(container);
     c->setObjectName(QLatin1String(name));
     return c;
   };
@@ -159,16 +158,17 @@ NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries serie
       fontMetrics().horizontalAdvance(QLatin1String(kWidestPick)) + 4 * fontMetrics().height();
   for (std::size_t k = 0; k < 4; ++k) {
     const int row = static_cast<int>(k);
-    countCaptions_[k] = label(QStringLiteral("LCount%1").arg(row + 1).toLatin1().constData(),
-                              resultFrame_);
+    countCaptions_[k] =
+        label(QStringLiteral("LCount%1").arg(row + 1).toLatin1().constData(), resultFrame_);
     schematics_[k] = new NetworkSchematic(resultFrame_);
     schematics_[k]->setObjectName(QStringLiteral("Schematic%1").arg(row + 1));
     schematics_[k]->setFixedSize(schematics_[k]->sizeHint());
-    values_[k] = label(QStringLiteral("LValue%1").arg(row + 1).toLatin1().constData(),
-                       resultFrame_);
+    values_[k] =
+        label(QStringLiteral("LValue%1").arg(row + 1).toLatin1().constData(), resultFrame_);
     values_[k]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     picks_[k] = combo(QStringLiteral("Pick%1").arg(row + 1).toLatin1().constData(), resultFrame_);
     picks_[k]->setMinimumWidth(pickWidth);
+    picks_[k]->setLayoutDirection(Qt::LeftToRight);  // formulas read left to right
     auto* column = new QVBoxLayout;
     column->addStretch();
     column->addWidget(values_[k]);
@@ -215,7 +215,9 @@ NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries serie
   Retranslate(language);
 }
 
-NetworkFinderWindow::~NetworkFinderWindow() { worker_.reset(); }
+NetworkFinderWindow::~NetworkFinderWindow() {
+  worker_.reset();
+}
 
 QLineEdit* NetworkFinderWindow::NewBox(QWidget* parent, const char* name, Box box) {
   auto* edit = new QLineEdit(Text(model_.Text(box)), parent);
@@ -258,9 +260,8 @@ void NetworkFinderWindow::Retranslate(Language language) {
   targetBox_->setAccessibleName(Text(SpokenCaption(kFinderTargetCaption.In(language))));
   seriesList_->setAccessibleName(Text(SpokenCaption(kFinderSeriesCaption.In(language))));
   countList_->setAccessibleName(Text(SpokenCaption(kFinderCountCaption.In(language))));
-  listBox_->setAccessibleName(Text((model_.Mode() == ListMode::Exclude ? kExcludedListName
-                                                                        : kStockListName)
-                                       .In(language)));
+  listBox_->setAccessibleName(
+      Text((model_.Mode() == ListMode::Exclude ? kExcludedListName : kStockListName).In(language)));
   for (std::size_t k = 0; k < 4; ++k) {
     countCaptions_[k]->setText(Text(kCountCaptions[k].In(language)));
     values_[k]->setAlignment(side | Qt::AlignVCenter);
@@ -323,8 +324,7 @@ void NetworkFinderWindow::ShowModel() {
   for (std::size_t k = 0; k < 4; ++k) {
     const int count = static_cast<int>(k) + 1;
     const QSignalBlocker quiet(picks_[k]);
-    const CountResult* shown =
-        results && k < results->size() ? &(*results)[k] : nullptr;
+    const CountResult* shown = results && k < results->size() ? &(*results)[k] : nullptr;
     picks_[k]->clear();
     countCaptions_[k]->setEnabled(count <= model_.MaxCount());
     if (!shown || shown->networks.empty()) {

@@ -49,8 +49,9 @@ void Draw(QPainter& painter, const NetworkPart& part, const QRect& box, const Ne
     painter.drawRect(body);
     const QString label =
         Text(ResistorLabel(network.ohms[static_cast<std::size_t>(part.resistor)]));
-    painter.drawText(QRect(box.left() - 4, box.top() - 2, box.width() + 8, body.top() - box.top() + 1),
-                     Qt::AlignHCenter | Qt::AlignBottom, label);
+    painter.drawText(
+        QRect(box.left() - 4, box.top() - 2, box.width() + 8, body.top() - box.top() + 1),
+        Qt::AlignHCenter | Qt::AlignBottom, label);
     return;
   }
   if (part.kind == NetworkPart::Kind::Series) {
@@ -97,7 +98,9 @@ void NetworkSchematic::Show(const std::optional<Network>& network) {
   update();
 }
 
-QSize NetworkSchematic::sizeHint() const { return {300, 104}; }
+QSize NetworkSchematic::sizeHint() const {
+  return {300, 104};
+}
 
 void NetworkSchematic::paintEvent(QPaintEvent*) {
   if (!network_)
@@ -110,8 +113,8 @@ void NetworkSchematic::paintEvent(QPaintEvent*) {
   small.setPointSizeF(font().pointSizeF() * 0.85);
   painter.setFont(small);
   painter.setPen(QPen(palette().color(QPalette::WindowText), 1.2));
-  const double scale = std::min({1.6, (width() - 4.0) / natural.width(),
-                                 (height() - 4.0) / natural.height()});
+  const double scale =
+      std::min({1.6, (width() - 4.0) / natural.width(), (height() - 4.0) / natural.height()});
   painter.translate((width() - natural.width() * scale) / 2,
                     (height() - natural.height() * scale) / 2);
   painter.scale(scale, scale);

@@ -29,8 +29,7 @@ inline std::vector<CountResult> EnumerateNetworks(std::span<const double> values
       allowed.push_back(k);
   }
   std::vector<std::vector<Enumerated>> byCount(5);
-  auto add = [&](NetworkShape shape, std::size_t a, std::size_t b, std::size_t c,
-                 std::size_t d) {
+  auto add = [&](NetworkShape shape, std::size_t a, std::size_t b, std::size_t c, std::size_t d) {
     Enumerated e;
     e.network.shape = shape;
     e.positions = {a, b, c, d};
@@ -119,9 +118,8 @@ inline std::vector<CountResult> EnumerateNetworks(std::span<const double> values
         break;
       }
     }
-    std::erase_if(all, [&](const Enumerated& e) {
-      return std::abs(e.network.value - target) > reach;
-    });
+    std::erase_if(all,
+                  [&](const Enumerated& e) { return std::abs(e.network.value - target) > reach; });
     auto key = [target](const Enumerated& e) {
       return std::tuple(std::abs(e.network.value - target), e.network.distinctValues,
                         e.network.value, e.network.shape, e.positions);
@@ -133,9 +131,8 @@ inline std::vector<CountResult> EnumerateNetworks(std::span<const double> values
     for (const Enumerated& e : all) {
       if (result.networks.size() == kNetworksPerCount)
         break;
-      const bool listed =
-          std::any_of(result.networks.begin(), result.networks.end(),
-                      [&](const Network& n) { return n.value == e.network.value; });
+      const bool listed = std::any_of(result.networks.begin(), result.networks.end(),
+                                      [&](const Network& n) { return n.value == e.network.value; });
       if (!listed)
         result.networks.push_back(e.network);
     }

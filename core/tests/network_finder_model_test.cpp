@@ -61,10 +61,9 @@ INSTANTIATE_TEST_SUITE_P(
                     InputRow{"Zero", "0", "", kExclude, Problem::TargetOutOfRange},
                     InputRow{"Huge", "9999999999999", "", kExclude, Problem::TargetOutOfRange},
                     // The target's fault is named before the list's.
-                    InputRow{"TargetFirst", "x", "1k y", kExclude,
-                             Problem::TargetNotAResistance},
-                    InputRow{"BadFifthEntry", "1k", "1k 2k2 4,7,x", kStock,
-                             Problem::BadListEntry, 5},
+                    InputRow{"TargetFirst", "x", "1k y", kExclude, Problem::TargetNotAResistance},
+                    InputRow{"BadFifthEntry", "1k", "1k 2k2 4,7,x", kStock, Problem::BadListEntry,
+                             5},
                     InputRow{"EmptyStock", "1k", " ", kStock, Problem::NoValueLeft},
                     InputRow{"StockOfOne", "1k", "470", kStock, std::nullopt}),
     RowName{});

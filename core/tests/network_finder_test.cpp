@@ -36,7 +36,7 @@ std::vector<double> TargetsFor(const std::vector<double>& values, double low, do
   std::uniform_real_distribution<double> exponent(std::log10(low), std::log10(high));
   for (int k = 0; k < spread; ++k)
     targets.push_back(std::pow(10.0, exponent(random)));
-  for (std::size_t k = 0; k < values.size(); k += values.size() > 20 ? 8 : 4) {
+  for (std::size_t k = 0; k<values.size(); k += values.size()> 20 ? 8 : 4) {
     targets.push_back(values[k]);
     targets.push_back(values[k] / 2);
     targets.push_back(values[k] + values[(k * 7 + 1) % values.size()]);
@@ -94,18 +94,18 @@ std::vector<std::uint8_t> Excluding(const std::vector<double>& values,
 const std::vector<double> kE6ThreeDecades = SeriesUpTo(StandardSeries::E6, 1000);
 const std::vector<double> kE12TwoDecades = SeriesUpTo(StandardSeries::E12, 100);
 
-INSTANTIATE_TEST_SUITE_P(
-    Sets, AgainstEnumerationTest,
-    testing::Values(SetRow{"E6ThreeDecades", kE6ThreeDecades, {}, 24},
-                    SetRow{"E6ThreeDecadesWithoutSome", kE6ThreeDecades,
-                           Excluding(kE6ThreeDecades, {1.0, 4.7, 100, 680}), 12},
-                    SetRow{"E12TwoDecades", kE12TwoDecades, {}, 4},
-                    // Values that make many networks equal: ties are decided
-                    // by the number of distinct values, then the order.
-                    SetRow{"PowersOfTwo", {1, 2, 4, 8}, {}, 40},
-                    SetRow{"OneValue", {1000}, {}, 20},
-                    SetRow{"FarApart", {0.001, 1, 1e9}, {}, 20}),
-    RowName{});
+INSTANTIATE_TEST_SUITE_P(Sets, AgainstEnumerationTest,
+                         testing::Values(SetRow{"E6ThreeDecades", kE6ThreeDecades, {}, 24},
+                                         SetRow{"E6ThreeDecadesWithoutSome", kE6ThreeDecades,
+                                                Excluding(kE6ThreeDecades, {1.0, 4.7, 100, 680}),
+                                                12},
+                                         SetRow{"E12TwoDecades", kE12TwoDecades, {}, 4},
+                                         // Values that make many networks equal: ties are decided
+                                         // by the number of distinct values, then the order.
+                                         SetRow{"PowersOfTwo", {1, 2, 4, 8}, {}, 40},
+                                         SetRow{"OneValue", {1000}, {}, 20},
+                                         SetRow{"FarApart", {0.001, 1, 1e9}, {}, 20}),
+                         RowName{});
 
 TEST(NetworkFinderTest, ShapesCountOneTwoFourAndTenArrangements) {
   std::array<int, 5> shapes{};
@@ -197,8 +197,7 @@ TEST(NetworkFinderTest, EachShapesTreeIsItsFormula) {
     const auto shape = static_cast<NetworkShape>(s);
     const NetworkPart tree = ArrangementOf(shape);
     EXPECT_EQ(Leaves(tree), ResistorCount(shape)) << s;
-    EXPECT_NEAR(static_cast<double>(TreeValue(tree, ohms)), NetworkValue(shape, ohms), 1e-9)
-        << s;
+    EXPECT_NEAR(static_cast<double>(TreeValue(tree, ohms)), NetworkValue(shape, ohms), 1e-9) << s;
   }
 }
 
