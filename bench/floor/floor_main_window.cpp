@@ -102,6 +102,8 @@ void BuildMainWindowFloor(QMainWindow& window) {
                    &window, [&window] { ExecSixBandFloor(&window); });
   QObject::connect(Entry(tools, "ResSmd", QStringLiteral("محاسبه کد مقاومت SMD")),
                    &QAction::triggered, &window, [&window] { ExecSmdFloor(&window); });
+  QObject::connect(Entry(tools, "ResNet", QStringLiteral("يافتن ترکيب مقاومت ها")),
+                   &QAction::triggered, &window, [&window] { ExecNetworkFinderFloor(&window); });
   QMenu* series = Menu(bar, tools, "StdSer", QStringLiteral("رنج استاندارد"));
   auto* seriesGroup = new QActionGroup(&window);
   for (const char* name : {"E6", "E12", "E24", "E48", "E96", "E192"}) {
