@@ -102,6 +102,8 @@ void BuildMainWindowFloor(QMainWindow& window) {
                    &window, [&window] { ExecSixBandFloor(&window); });
   QObject::connect(Entry(tools, "ResSmd", QStringLiteral("محاسبه کد مقاومت SMD")),
                    &QAction::triggered, &window, [&window] { ExecSmdFloor(&window); });
+  QObject::connect(Entry(tools, "ResNet", QStringLiteral("يافتن ترکيب مقاومت ها")),
+                   &QAction::triggered, &window, [&window] { ExecNetworkFinderFloor(&window); });
   QObject::connect(Entry(tools, "ResDiv", QStringLiteral("محاسبه مقاومت تقسيم ولتاژ و رگولاتور")),
                    &QAction::triggered, &window, [&window] { ExecDividerFloor(&window); });
   QObject::connect(Entry(tools, "LedArr", QStringLiteral("طراحي آرايه LED")), &QAction::triggered,

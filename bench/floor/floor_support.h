@@ -58,6 +58,7 @@ void ExecSixBandFloor(QWidget* parent);
 void ExecSmdFloor(QWidget* parent);
 void ExecLedArrayFloor(QWidget* parent);
 void ExecDividerFloor(QWidget* parent);
+void ExecNetworkFinderFloor(QWidget* parent);
 void ExecAboutFloor(QWidget* parent);
 
 // The main window's floor, built whole.

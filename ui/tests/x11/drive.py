@@ -40,6 +40,7 @@ TITLES = {
     "5": (" محاسبه كد رنگي مقاومت هاي 5 باند", "5 Band Resistor Color Code Calculation"),
     "6": (" محاسبه كد رنگي مقاومت هاي 6 باند", "6 Band Resistor Color Code Calculation"),
     "smd": ("محاسبه کد مقاومت هاي SMD", "SMD Resistor Code Calculation"),
+    "finder": ("يافتن ترکيب مقاومت ها", "Resistor Network Finder"),
     "divider": ("محاسبه مقاومت هاي تقسيم کننده ولتاژ و رگولاتور قابل تنظيم",
                 "Voltage Divider and Adjustable Regulator Resistors"),
     "array": ("طراحي آرايه LED ها با يک منبع تغذيه", "LED Array Designer"),
@@ -58,6 +59,7 @@ BOXES = {
     "ohm 6": ("6", "مقاومت به اهم", "Resistance in Ohm"),
     "smd code": ("smd", "کد روي مقاومت", "Code on the resistor"),
     "smd value": ("smd", "مقدار مقاومت (اهم)", "Resistance (Ohm)"),
+    "finder target": ("finder", "مقدار مورد نظر (اهم)", "Wanted resistance (Ohm)"),
     "divider vin": ("divider", "ولتاژ ورودي Vin (ولت)", "Input voltage Vin (V)"),
     "divider vout": ("divider", "ولتاژ خروجي Vout (ولت)", "Output voltage Vout (V)"),
     "array supply": ("array", "ولتاژ منبع تغذيه DC (ولت)", "Supply voltage (V)"),
@@ -229,6 +231,8 @@ CAPTIONS = [
     ("6", "image", "باند 6: قهوه اي", "Band 6: Brown"),
     ("smd", "panel", " کد به مقدار ", " Code to value "),
     ("smd", "label", "4.7 کيلو اهم (سه رقمي)", "4.7 K Ohm (3-digit)"),
+    ("finder", "panel", " ترکيب ها ", " Networks "),
+    ("finder", "radio button", "حذف اين مقادير :", "Leave out :"),
     ("divider", "radio button", "تقسيم کننده ولتاژ", "Voltage divider"),
     ("divider", "panel", " ورودي ها ", " Inputs "),
     ("array", "panel", " ورودي ها ", " Inputs "),
@@ -257,6 +261,12 @@ TOOL_CASES = [
      ["4.44 M Ohm (4-digit)"]),
     ("SMD: Persian digits pasted", "keys", FA, "smd value", None, "\u200f۴k۷", "4k7",
      ["472", "4701", "بدون کد"]),
+    ("Network finder by keyboard: 4k7 is one resistor", "keys", EN, "finder target", "4k7",
+     None, "4k7", ["= 4.7 K Ohm  (exact)"]),
+    ("Network finder by mouse: an unknown unit", "mouse", EN, "finder target", "4m7", None,
+     "4m7", ["Only R, k or M may follow the number."]),
+    ("Network finder: Persian digits pasted", "keys", FA, "finder target", None, "\u200f۳k۳",
+     "3k3", ["= 3.3 کيلو اهم  (\u202aدقيق\u202c)"]),
     ("Divider by keyboard: Vout above Vin", "keys", EN, "divider vout", "7", None, "7",
      ["Output voltage Vout (V): Vout must be below Vin."]),
     ("Divider by mouse: Persian digits pasted into Vin", "mouse", FA, "divider vin", None,
@@ -269,8 +279,8 @@ TOOL_CASES = [
 # Menu paths: the Persian menu bar runs right to left, so the next menu is
 # to the left there. Items: (menu index, item path).
 MENU_PATHS = {"4": (0, [0, 0]), "5": (0, [0, 1]), "6": (0, [0, 2]), "smd": (0, [1]),
-              "divider": (0, [2]), "array": (0, [3]),
-              "E24": (0, [4, 2]), "E96": (0, [4, 4]), "fa": (1, [0]), "en": (1, [1]),
+              "finder": (0, [2]), "divider": (0, [3]), "array": (0, [4]),
+              "E24": (0, [5, 2]), "E96": (0, [5, 4]), "fa": (1, [0]), "en": (1, [1]),
               "about": (2, [0])}
 MENU_TITLES = [("ابزار", "Tools"), ("زبان", "Language"), ("راهنما", "help")]
 
@@ -797,7 +807,7 @@ def menu_window_case(s, how, key, typed, bands):
 def captions_case(s, language, how):
     s.ready("main")
     s.switch_language(language, how)
-    for key in ("main", "4", "5", "6", "smd", "divider", "array", "about"):
+    for key in ("main", "4", "5", "6", "smd", "finder", "divider", "array", "about"):
         if key != "main":
             s.open(key)
         window = s.program.window(key)
