@@ -21,6 +21,10 @@ packages=(
   # the accessibility tree read from Python
   xvfb x11-xkb-utils xkb-data xdotool xclip libx11-6 dbus-daemon at-spi2-core
   python3 python3-gi gir1.2-atspi-2.0
+  # the Wayland stage: a headless compositor and its command line, Qt's
+  # Wayland platform plugin, keys through the virtual keyboard, screenshots,
+  # the clipboard, and setpriv (util-linux) to drop root for the compositor
+  sway qt6-wayland wtype grim wl-clipboard util-linux
 )
 test_locales=(de_DE fa_IR)
 jobs=$(nproc)
@@ -69,7 +73,8 @@ run_tests() {
 }
 
 # Three builds: the normal one with every test, then its program on an X
-# display (ui/tests/x11); the same suite again under
+# display (ui/tests/x11) and on a Wayland compositor (ui/tests/wayland); the
+# same suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets with
 # clang, each run for a short, bounded time from its saved inputs.
 cmd_test() {
@@ -78,8 +83,10 @@ cmd_test() {
   configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
     -DKALVANE_BUILD_BENCH=ON  # built, never run here: bench/run.sh runs them
   run_tests build/ci
-  # The program itself on a real X display, driven through the X server.
+  # The program itself on a real X display, driven through the X server,
+  # then natively on a Wayland compositor.
   ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11
+  ui/tests/wayland/run.sh build/ci/ui/kalvane build/ci/wayland
 
   configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
     -DKALVANE_SANITIZE=ON

@@ -3,19 +3,26 @@
 // conversion driven through the core's window model. A plain std::to_chars
 // of the same doubles runs alongside as the limit NumberToText is held to.
 // Every benchmark is repeated and its median taken; the table rows are
-// printed at the end in run.sh's format.
+// printed at the end in run.sh's format. The divider / regulator window's
+// search is timed per keystroke instead, over random targets at E192, as
+// median, 95th percentile and worst.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
+#include <ctime>
 #include <iostream>
 #include <map>
+#include <random>
 #include <string>
 #include <string_view>
 
 #include "bench/bench_support.h"
 #include "core/colour_window_model.h"
+#include "core/divider_model.h"
 #include "core/led_circuit.h"
 #include "core/number_text.h"
 
@@ -157,6 +164,69 @@ class MedianCollector : public benchmark::ConsoleReporter {
   }
 };
 
+// This thread's CPU time in ns: like the benchmarks above, the keystrokes
+// are timed in CPU time, so that other work on a shared machine does not
+// count as theirs.
+std::int64_t ThreadCpuNs() {
+  timespec now{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
+// One keystroke of the divider / regulator window at E192: the model reads
+// the box and searches again. The ranges are as wide as the series, so
+// every R1 meets every R2 (the most work a keystroke can cause); each
+// target is a log-uniform random output written to four digits.
+void PrintDividerKeystrokeRows() {
+  constexpr int kTargets = 1000;
+  constexpr double kLimitMs = 5.0;
+  using Box = DividerModel::Box;
+  for (const bool regulator : {false, true}) {
+    DividerModel model;
+    model.SetSeries(StandardSeries::E192);
+    const Box box = regulator ? Box::RegulatorVout : Box::Target;
+    if (regulator) {
+      model.SetMode(DividerModel::Mode::Regulator);
+      for (const auto& [range, text] : {std::pair{Box::R1Min, "1"},
+                                        {Box::R1Max, "10M"},
+                                        {Box::R2Min, "1"},
+                                        {Box::R2Max, "10M"}})
+        model.Edit(range, text);
+    } else {
+      model.Edit(Box::Vin, "24");
+      model.Edit(Box::TotalMin, "1");
+      model.Edit(Box::TotalMax, "20M");
+    }
+    std::mt19937 random(regulator ? 317 : 24);
+    std::uniform_real_distribution<double> exponent(std::log(regulator ? 1.3 : 0.01),
+                                                    std::log(regulator ? 40.0 : 23.9));
+    std::vector<double> ms;
+    std::size_t found = 0;
+    for (int i = 0; i < kTargets; ++i) {
+      char text[32];
+      const auto end = std::to_chars(text, text + sizeof text, std::exp(exponent(random)),
+                                     std::chars_format::general, 4)
+                           .ptr;
+      const std::int64_t start = ThreadCpuNs();
+      model.Edit(box, std::string_view(text, static_cast<std::size_t>(end - text)));
+      ms.push_back(static_cast<double>(ThreadCpuNs() - start) / 1e6);
+      found += model.Pairs() ? model.Pairs()->size() : 0;
+    }
+    if (found != kTargets * kDividerResultCount)
+      std::fprintf(stderr, "core_bench: a divider search found too few pairs\n");
+    std::sort(ms.begin(), ms.end());
+    const double median = bench::Median(ms);
+    const double p95 = ms[ms.size() * 95 / 100];
+    bench::PrintRow(std::string("Core: ") + (regulator ? "regulator" : "divider") +
+                        " search at E192, one keystroke, CPU (median / p95 / worst of " +
+                        std::to_string(kTargets) + " targets)",
+                    bench::Fixed(median, 3) + " / " + bench::Fixed(p95, 3) + " / " +
+                        bench::Fixed(ms.back(), 3) + " ms",
+                    "worst <= " + bench::Fixed(kLimitMs, 0) + " ms",
+                    bench::Verdict(ms.back(), kLimitMs));
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -191,5 +261,6 @@ int main(int argc, char** argv) {
   info("Core: CalculateLedCircuit", "BM_CalculateLedCircuit");
   info("Core: ApplyTypedValue, 4-band (ColourWindowModel)", "BM_ApplyTypedValue4");
   info("Core: ApplyTypedValue, 5-band (ColourWindowModel)", "BM_ApplyTypedValue5");
+  PrintDividerKeystrokeRows();
   return 0;
 }

@@ -2,9 +2,12 @@
 //   gui_bench actions            per-action costs in one process: a key typed
 //                                into each typed-value box (ResisEnter of the
 //                                three colour windows, CodeEnter and
-//                                ValueEnter of the SMD window; every step of
-//                                the worked sequences), a Calc click and
-//                                language switches; prints table rows
+//                                ValueEnter of the SMD window, TargetEnter and
+//                                RegVoutEnter of the divider / regulator
+//                                window at E192, TargetEnter and ListEnter of
+//                                the network finder; every step of the worked
+//                                sequences), a Calc click and language
+//                                switches; prints table rows
 //   gui_bench first-open WHAT    in a fresh process, with the main window
 //                                shown and painted: opening WHAT (the menu
 //                                entry's name of a window of the shelf, e.g.
@@ -39,8 +42,11 @@
 #include "bench/bench_support.h"
 #include "bench/first_paint.h"
 #include "ui/colour_code_window.h"
+#include "ui/led_array_window.h"
+#include "ui/divider_window.h"
 #include "ui/look.h"
 #include "ui/main_window.h"
+#include "ui/network_finder_window.h"
 #include "ui/smd_code_window.h"
 #include "ui/window_shelf.h"
 
@@ -135,6 +141,25 @@ QLineEdit* BoxOf(QWidget& window, const char* name) {
   return window.findChild<QLineEdit*>(QLatin1String(name));
 }
 
+// The LED array designer's boxes, key by key, each in a fresh window with
+// the worked example; every key designs the array again and redraws it.
+void TypeInLedArray() {
+  const std::pair<const char*, std::vector<const char*>> boxes[] = {
+      {"ArrSupply", {"12", "24.5", "5", "230"}},
+      {"ArrCount", {"25", "100", "7", "1000"}},
+      {"ArrVfMax", {"3.3", "3.45"}},
+      {"ArrCurrent", {"20", "350", "0.5"}},
+  };
+  for (const auto& [name, sequences] : boxes) {
+    LedArrayWindow window(Language::Persian, StandardSeries::E24);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    ShowAndSettle(window);
+    PrintWorst(std::string("Key in ") + name + ", LED array, worst step",
+               TypeWorkedSequences(BoxOf(window, name), sequences), kKeyLimitMs);
+    window.close();
+  }
+}
+
 int RunActions() {
   MainWindow main;
   ShowAndSettle(main);
@@ -161,6 +186,38 @@ int RunActions() {
                TypeWorkedSequences(BoxOf(smd, "ValueEnter"), {"4.75k", "4k7", "470", "0.1"}),
                kKeyLimitMs);
     smd.close();
+    QCoreApplication::processEvents();
+
+    // The divider / regulator window under its largest series: every key
+    // searches all of E192 again.
+    auto* divider = new DividerWindow(main.CurrentLanguage(), StandardSeries::E192, &main);
+    ShowAndSettle(*divider);
+    PrintWorst("Key in TargetEnter, divider at E192, worst step",
+               TypeWorkedSequences(BoxOf(*divider, "TargetEnter"), {"3.3", "1.8", "4.75"}),
+               kKeyLimitMs);
+    divider->findChild<QRadioButton*>(QStringLiteral("ModeRegulator"))->click();
+    QCoreApplication::processEvents();
+    PrintWorst("Key in RegVoutEnter, regulator at E192, worst step",
+               TypeWorkedSequences(BoxOf(*divider, "RegVoutEnter"), {"5", "3.3", "12"}),
+               kKeyLimitMs);
+    divider->close();
+    QCoreApplication::processEvents();
+  }
+  TypeInLedArray();
+
+  // The network finder, built directly: a key runs the model and hands the
+  // search to its thread, so the key's time holds no search. Under E192 the
+  // list box's key also checks every entry against every value.
+  {
+    auto* finder = new NetworkFinderWindow(Language::English, StandardSeries::E192, &main);
+    ShowAndSettle(*finder);
+    PrintWorst("Key in TargetEnter, network finder (E192), worst step",
+               TypeWorkedSequences(BoxOf(*finder, "TargetEnter"), {"3.3k", "4k75", "1M", "12.5"}),
+               kKeyLimitMs);
+    PrintWorst("Key in ListEnter, network finder (E192), worst step",
+               TypeWorkedSequences(BoxOf(*finder, "ListEnter"), {"1k 4.7k 10k 22k 47k"}),
+               kKeyLimitMs);
+    finder->close();
     QCoreApplication::processEvents();
   }
 

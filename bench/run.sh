@@ -76,6 +76,9 @@ run "per-action costs" "$bin/gui_bench" actions
 run "first language switch" "$bin/process_bench" switch gui="$bin/gui_bench" runs=$runs
 run "core speed" "$bin/core_bench" --benchmark_repetitions="$runs" \
   --benchmark_report_aggregates_only=true --benchmark_min_time=0.1
+for series in E24 E96 E192; do
+  run "network finder, $series" "$bin/network_bench" "$series"
+done
 run "peak memory" "$bin/process_bench" memory probe="$bin/kalvane_probe" \
   floor="$bin/kalvane_floor" minimal="$bin/minimal_qt_probe" runs=$runs
 loadAfter=$(cut -d' ' -f1-3 /proc/loadavg)

@@ -227,9 +227,11 @@ std::variant<Decimal, ResistanceTextError> ReadResistance(std::string_view text)
   std::string digits(integer);
   digits.append(fraction);
   Decimal value = Normalized(digits, scale - static_cast<int>(fraction.size()));
+  // Above 999 GOhm means a leading exponent above 11, or 11 with digits past
+  // "999" (equal leading exponents compare as their digit strings).
   if (!value.IsZero() &&
       (value.Leading() < kLowestLeadingExponent || value.Leading() > kHighestLeadingExponent ||
-       (value.Leading() == kHighestLeadingExponent && value.digits.size() > 3)))
+       (value.Leading() == kHighestLeadingExponent && value.digits > "999")))
     return ResistanceTextError::OutOfRange;
   if (value.digits.size() > kMaxSignificantDigits)
     return ResistanceTextError::TooManyDigits;
@@ -242,7 +244,11 @@ SmdDecodeResult DecodeSmdCode(std::string_view code) {
   code = TrimBlanks(code);
   if (code.empty())
     return SmdCodeError::Empty;
-  if (code.size() > kMaxCodeLength)
+  // Characters, not bytes: "٤٧٢" is three characters, each not a code's.
+  const auto characters = std::count_if(code.begin(), code.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;  // not a UTF-8 continuation byte
+  });
+  if (static_cast<std::size_t>(characters) > kMaxCodeLength)
     return SmdCodeError::TooLong;
   std::string upper;
   for (char c : code) {
@@ -307,6 +313,15 @@ SmdEncodeResult EncodeSmdCodes(std::string_view resistanceText) {
   const double ohms = TextToNumber(text);
   return SmdCodes{std::move(text), ohms, DigitCode(value, 2), DigitCode(value, 3),
                   Eia96Code(value)};
+}
+
+std::variant<ResistanceText, ResistanceTextError> ReadResistanceText(std::string_view typed) {
+  auto read = ReadResistance(typed);
+  if (const auto* error = std::get_if<ResistanceTextError>(&read))
+    return *error;
+  std::string text = PlainText(std::get<Decimal>(read));
+  const double ohms = TextToNumber(text);
+  return ResistanceText{std::move(text), ohms};
 }
 
 }  // namespace kalvane

@@ -92,4 +92,13 @@ using SmdEncodeResult = std::variant<SmdCodes, ResistanceTextError>;
 // A lowercase m is refused (UnknownUnit) rather than read as milli or mega.
 SmdEncodeResult EncodeSmdCodes(std::string_view resistanceText);
 
+// A typed resistance read by the grammar EncodeSmdCodes takes, for the
+// windows that take a value the same way: `text` is the value in Ohm as
+// SmdReading writes it ("4750" for "4.75k"), `ohms` its number.
+struct ResistanceText {
+  std::string text;
+  double ohms;
+};
+std::variant<ResistanceText, ResistanceTextError> ReadResistanceText(std::string_view typed);
+
 }  // namespace kalvane

@@ -89,6 +89,24 @@ const TableStorage<24>& E24Storage() {
 
 }  // namespace
 
+double SeriesTolerance(StandardSeries series) {
+  switch (series) {
+    case StandardSeries::E6:
+      return 20;
+    case StandardSeries::E12:
+      return 10;
+    case StandardSeries::E24:
+      return 5;
+    case StandardSeries::E48:
+      return 2;
+    case StandardSeries::E96:
+      return 1;
+    case StandardSeries::E192:
+      break;
+  }
+  return 0.5;
+}
+
 std::string_view SeriesName(StandardSeries series) {
   switch (series) {
     case StandardSeries::E6:

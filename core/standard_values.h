@@ -30,6 +30,10 @@ inline constexpr std::array<StandardSeries, 6> kStandardSeries = {
 // "E6", "E12", ... "E192".
 std::string_view SeriesName(StandardSeries series);
 
+// The usual tolerance of the parts sold in a series, in percent: E6 20,
+// E12 10, E24 5, E48 2, E96 1, E192 0.5.
+double SeriesTolerance(StandardSeries series);
+
 // The mantissas of one decade in ascending order, as integers of the
 // series' significant digits: 10 to 91 for E6, E12 and E24 (E24 has 24 of
 // them), 100 to 976 for E48, E96 and E192 (E192 has 192).

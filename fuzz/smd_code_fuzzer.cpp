@@ -4,6 +4,7 @@
 // whose canonical codes read back to the same value; a typed resistance
 // either names its error or gives codes that each read back, one way only,
 // to the typed value.
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -57,7 +58,11 @@ void CheckDecode(std::string_view input) {
   const SmdDecodeResult decoded = DecodeSmdCode(input);
   if (const auto* error = std::get_if<SmdCodeError>(&decoded)) {
     FUZZ_CHECK((*error == SmdCodeError::Empty) == code.empty(), code, "Empty");
-    FUZZ_CHECK((*error == SmdCodeError::TooLong) == (code.size() > 4), code, "TooLong");
+    // A code's length counts characters; UTF-8 continuation bytes are none.
+    const auto characters = std::count_if(code.begin(), code.end(), [](char c) {
+      return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    });
+    FUZZ_CHECK((*error == SmdCodeError::TooLong) == (characters > 4), code, "TooLong");
     return;
   }
   const auto& readings = std::get<std::vector<SmdReading>>(decoded);

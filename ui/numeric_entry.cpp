@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -195,7 +196,13 @@ void ShowEditMenu(QLineEdit* box, const QPoint& globalPos, Language language,
     action->setEnabled(items[i].enabled);
     QObject::connect(action, &QAction::triggered, box, items[i].act);
   }
-  menu.exec(globalPos);
+  // Qt lets a right-to-left menu flow left from the mouse only; one opened
+  // from the keyboard (at the box) would flow right, over the box's label.
+  QPoint at = globalPos;
+  if (menu.isRightToLeft() &&
+      !QRect(globalPos - QPoint(3, 3), QSize(6, 6)).contains(QCursor::pos()))
+    at.rx() -= menu.sizeHint().width();
+  menu.exec(at);
 }
 
 }  // namespace kalvane

@@ -58,7 +58,8 @@ void DiscardAllKeys(QWidget* widget);
 
 // The edit menu of a number box at `globalPos`, as a classic edit control
 // offers it: Undo, Redo, Cut, Copy, Paste, Delete, Select All, enabled as
-// each can act. `paste` runs for Paste. Returns when the menu closes.
+// each can act. `paste` runs for Paste. Returns when the menu closes. In
+// Persian the menu flows left from `globalPos`, wherever the mouse is.
 void ShowEditMenu(QLineEdit* box, const QPoint& globalPos, Language language,
                   const std::function<void()>& paste);
 

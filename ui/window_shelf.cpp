@@ -6,8 +6,15 @@
 #include <QLineEdit>
 #include <array>
 
+#include "i18n/divider_captions.h"
+#include "i18n/led_array_captions.h"
+#include "i18n/network_finder_captions.h"
+
 #include "ui/about_window.h"
 #include "ui/colour_code_window.h"
+#include "ui/divider_window.h"
+#include "ui/led_array_window.h"
+#include "ui/network_finder_window.h"
 #include "ui/smd_code_window.h"
 
 namespace kalvane {
@@ -40,6 +47,10 @@ void PoseSixBand(QDialog& window) {
   static_cast<ColourCodeWindow&>(window).EnglishSelector(5)->setCurrentIndex(2);  // Red, 50 ppm/K
 }
 
+void PoseNetworkFinder(QDialog& window) {
+  static_cast<NetworkFinderWindow&>(window).SearchNow();
+}
+
 // One line per window, in the order of its menu.
 const std::array kShelf = {
     ShelfWindow{.item = &kFourBandItem,
@@ -63,6 +74,19 @@ const std::array kShelf = {
                 .menu = ShelfMenu::Tools,
                 .build = Build<SmdCodeWindow>,
                 .picture = "smd"},
+    ShelfWindow{.item = &kNetworkFinderItem,
+                .menu = ShelfMenu::Tools,
+                .build = Build<NetworkFinderWindow>,
+                .picture = "network",
+                .pose = PoseNetworkFinder},
+    ShelfWindow{.item = &kDividerItem,
+                .menu = ShelfMenu::Tools,
+                .build = Build<DividerWindow>,
+                .picture = "divider"},
+    ShelfWindow{.item = &kLedArrayItem,
+                .menu = ShelfMenu::Tools,
+                .build = BuildWithSeries<LedArrayWindow>,
+                .picture = "ledarray"},
     ShelfWindow{.item = &kAboutItem,
                 .menu = ShelfMenu::Help,
                 .build = Build<AboutWindow>,

@@ -199,7 +199,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     inside_ = false;
     SetStateAndRedraw(ButtonState::Normal);
   } else if (a.Button == 0 && !inside_) {
-    leavePoll_.start();
+    StartLeavePoll();
     inside_ = true;
     emit MouseEnter();
     SetStateAndRedraw(ButtonState::Hover);
@@ -242,7 +242,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
       // Hover must always have a leave poll behind it, or the picture would
       // stay lit once the pointer left without a move over the control (after
       // a drag back onto it, or a press that no move came before).
-      leavePoll_.start();
+      StartLeavePoll();
       inside_ = true;
       emit MouseEnter();
     }
@@ -254,9 +254,30 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     emit Click();
 }
 
+void PictureButton::SetLeavePollClock(LeavePollClock clock) {
+  pollClock_ = clock;
+  if (pollRunning_ && clock == LeavePollClock::Automatic) {
+    leavePoll_.start();
+  } else {
+    leavePoll_.stop();
+  }
+}
+
+void PictureButton::TickLeavePoll() {
+  if (pollRunning_)
+    OnLeavePollTick();
+}
+
+void PictureButton::StartLeavePoll() {
+  pollRunning_ = true;
+  if (pollClock_ == LeavePollClock::Automatic)
+    leavePoll_.start();
+}
+
 void PictureButton::OnLeavePollTick() {
   if (IsPointerOver())
     return;
+  pollRunning_ = false;
   leavePoll_.stop();
   inside_ = false;
   emit MouseLeave();

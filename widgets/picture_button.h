@@ -66,9 +66,18 @@ class PictureButton : public QWidget {
   // with the left button held, after which the next plain move or a release
   // over the button is a fresh enter.
   bool IsInside() const { return inside_; }
-  // True while the 1 ms leave poll runs: from an enter until the first
-  // tick that finds the pointer outside.
-  bool IsLeavePollRunning() const { return leavePoll_.isActive(); }
+  // True while the leave poll runs: from an enter until the first tick
+  // that finds the pointer outside.
+  bool IsLeavePollRunning() const { return pollRunning_; }
+
+  // What ticks the leave poll. Automatic: a 1 ms timer, while the poll runs.
+  // Manual: only TickLeavePoll, so that a test decides when the pointer is
+  // judged instead of the machine's load.
+  enum class LeavePollClock { Automatic, Manual };
+  void SetLeavePollClock(LeavePollClock clock);
+  // One tick of a running poll now: a pointer found outside ends the poll
+  // and raises MouseLeave. Does nothing while the poll is not running.
+  void TickLeavePoll();
   // The picture chosen by the current state; it may be null.
   const QPixmap& ShownPicture() const;
 
@@ -114,6 +123,7 @@ class PictureButton : public QWidget {
   void SetStateAndRedraw(ButtonState state);
   void Redraw();
   void HandlePress(QMouseEvent* event);
+  void StartLeavePoll();
   void OnLeavePollTick();
 
   QPixmap picture_;
@@ -127,7 +137,9 @@ class PictureButton : public QWidget {
   // Natural size of the last picture shown; an empty picture keeps it.
   QSize shownSize_ = kSizeWithoutPicture;
   PointerProbe probe_;
-  QTimer leavePoll_;
+  bool pollRunning_ = false;
+  LeavePollClock pollClock_ = LeavePollClock::Automatic;
+  QTimer leavePoll_;  // runs while the poll runs under the automatic clock
 };
 
 }  // namespace kalvane

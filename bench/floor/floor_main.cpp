@@ -4,9 +4,10 @@
 //                                     KALVANE_BENCH_PROBE set, the start-up
 //                                     probe reports as it does for the program)
 //   kalvane_floor first-open WHAT     times the first opening of WHAT (Res4Col,
-//                                     Res5Col, Res6Col, ResSmd, About) as
+//                                     Res5Col, Res6Col, ResSmd, LedArr, ResDiv, About) as
 //                                     gui_bench does for the program
 //   kalvane_floor census WHAT         the census of a window (Main or WHAT)
+#include <QAction>
 #include <QApplication>
 #include <QMainWindow>
 #include <cstdio>

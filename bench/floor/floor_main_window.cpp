@@ -102,6 +102,12 @@ void BuildMainWindowFloor(QMainWindow& window) {
                    &window, [&window] { ExecSixBandFloor(&window); });
   QObject::connect(Entry(tools, "ResSmd", QStringLiteral("محاسبه کد مقاومت SMD")),
                    &QAction::triggered, &window, [&window] { ExecSmdFloor(&window); });
+  QObject::connect(Entry(tools, "ResNet", QStringLiteral("يافتن ترکيب مقاومت ها")),
+                   &QAction::triggered, &window, [&window] { ExecNetworkFinderFloor(&window); });
+  QObject::connect(Entry(tools, "ResDiv", QStringLiteral("محاسبه مقاومت تقسيم ولتاژ و رگولاتور")),
+                   &QAction::triggered, &window, [&window] { ExecDividerFloor(&window); });
+  QObject::connect(Entry(tools, "LedArr", QStringLiteral("طراحي آرايه LED")), &QAction::triggered,
+                   &window, [&window] { ExecLedArrayFloor(&window); });
   QMenu* series = Menu(bar, tools, "StdSer", QStringLiteral("رنج استاندارد"));
   auto* seriesGroup = new QActionGroup(&window);
   for (const char* name : {"E6", "E12", "E24", "E48", "E96", "E192"}) {

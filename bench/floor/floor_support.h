@@ -56,6 +56,9 @@ void ExecFourBandFloor(QWidget* parent);
 void ExecFiveBandFloor(QWidget* parent);
 void ExecSixBandFloor(QWidget* parent);
 void ExecSmdFloor(QWidget* parent);
+void ExecLedArrayFloor(QWidget* parent);
+void ExecDividerFloor(QWidget* parent);
+void ExecNetworkFinderFloor(QWidget* parent);
 void ExecAboutFloor(QWidget* parent);
 
 // The main window's floor, built whole.

@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Row{"FiveCharacters", "47000", Error(SmdCodeError::TooLong)},
                     Row{"Point", "4.7", Error(SmdCodeError::BadCharacter)},
                     Row{"Minus", "-10", Error(SmdCodeError::BadCharacter)},
+                    Row{"PersianDigitsCountAsCharacters", "٤٧٢", Error(SmdCodeError::BadCharacter)},
                     Row{"TwoRs", "4R7R", Error(SmdCodeError::MoreThanOneR)},
                     Row{"LetterOutsideTables", "47G", Error(SmdCodeError::UnknownLetter)},
                     Row{"OnlyLetters", "ABC", Error(SmdCodeError::MisplacedLetter)},
@@ -101,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"Smallest", "0.001", "0.001: - R001 -"},
         Row{"Largest", "999000000000", "999000000000: - 9999 -"},
         Row{"PowerAboveNine", "100000000000", "100000000000: - 1009 -"},
+        Row{"BelowLargestCodeWithoutAForm", "111940000000", "111940000000: - - -"},
         Row{"NeedlessZeros", " 004.7000k ", "4700: 472 4701 -"}, Row{"Zero", "0", "0: 000 0000 -"},
         Row{"NoCodeAtAll", "4.7123", "4.7123: - - -"}),
     RowName());

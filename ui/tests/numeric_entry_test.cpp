@@ -207,21 +207,66 @@ class NumericEntryTest : public QObject {
     QTEST(edit->text(), "expected");
   }
 
+  void theEditMenuSpeaksTheInterfaceLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("paste");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    QTest::newRow("Persian") << "Per" << QStringLiteral("چسباندن") << Qt::RightToLeft;
+    QTest::newRow("English") << "En" << QStringLiteral("&Paste") << Qt::LeftToRight;
+  }
+  // The menu reads in the interface language's direction, whatever the
+  // direction of the box it edits (the SMD window's boxes are always left to
+  // right): here the box is turned against the language.
   void theEditMenuSpeaksTheInterfaceLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, paste);
+    QFETCH(Qt::LayoutDirection, direction);
+    if (language == "En")
+      window_->findChild<QAction*>(language)->trigger();
     QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    box->setLayoutDirection(direction == Qt::RightToLeft ? Qt::LeftToRight : Qt::RightToLeft);
     QStringList captions;
-    QTimer::singleShot(0, [&captions] {
+    Qt::LayoutDirection shown = Qt::LayoutDirectionAuto;
+    QTimer::singleShot(0, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       for (QAction* action : menu->actions()) {
         if (!action->isSeparator())
           captions << action->text();
       }
+      shown = menu->layoutDirection();
       menu->close();
     });
     QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, box->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(box, &event);
     QCOMPARE(captions.size(), 7);
-    QCOMPARE(captions[4], QStringLiteral("چسباندن"));
+    QCOMPARE(captions[4], paste);
+    QCOMPARE(shown, direction);
+  }
+
+  // The Menu key opens the edit menu at the box, away from the mouse: it
+  // flows left of that point in Persian and right of it in English.
+  void theEditMenuFromTheKeyboardFlowsWithTheLanguage_data() {
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Persian: left of the box's centre") << false;
+    QTest::newRow("English: right of the box's centre") << true;
+  }
+  void theEditMenuFromTheKeyboardFlowsWithTheLanguage() {
+    QFETCH(bool, english);
+    if (english)
+      window_->EnglishAction()->trigger();
+    QLineEdit* box = Box(QStringLiteral("Vtdc"));
+    const QPoint at = box->mapToGlobal(box->rect().center());
+    QCursor::setPos(at + QPoint(40, 40));
+    QRect shown;
+    QTimer::singleShot(0, [&shown] {
+      QWidget* menu = QApplication::activePopupWidget();
+      shown = menu->geometry();
+      menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, box->rect().center(), at);
+    QApplication::sendEvent(box, &event);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(english ? shown.left() : shown.left() + shown.width(), at.x());
   }
 
   void pasteIsCleanedLimitedAndTheCaretKept_data() {

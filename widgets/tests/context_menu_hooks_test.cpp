@@ -167,7 +167,7 @@ class ContextMenuHooksTest : public QObject {
 
     // The list itself still opens, from its arrow.
     QTest::mousePress(combo, Qt::LeftButton, {}, {combo->width() - 6, 12});
-    QTRY_VERIFY(combo->view()->isVisible());
+    QVERIFY(combo->view()->isVisible());  // the press opens it at once
     combo->hidePopup();
     QTest::mouseRelease(window_.get(), Qt::LeftButton, {}, {1, 1});
 

@@ -1,7 +1,8 @@
 // Drives PictureButton through Qt's real mouse delivery (window-system
 // events, the implicit grab, double-click detection) offscreen. The offscreen
 // cursor is moved along with every event, so the button's own leave poll
-// judges the pointer as it would on a desktop.
+// judges the pointer as it would on a desktop. The tests tick the poll
+// themselves (the manual clock), so no result depends on when a timer fires.
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
@@ -41,13 +42,16 @@ class PictureButtonTest : public QObject {
     QCursor::setPos(host_->mapToGlobal(OffButton()));
     QTest::mouseMove(host_.get(), OffButton());
   }
-  // Waits for the poll's tick to report the leave, which must be the only event.
-  void AwaitLeave() {
-    QTRY_VERIFY(!events_.isEmpty());
+  // One tick of the poll must report the leave, and nothing else.
+  void TickAndExpectLeave() {
+    button_->TickLeavePoll();
     QCOMPARE(Take(), "MouseLeave");
   }
   // Lets the leave poll tick a few times.
-  static void LetPollRun() { QTest::qWait(30); }
+  void LetPollRun() {
+    for (int tick = 0; tick < 3; ++tick)
+      button_->TickLeavePoll();
+  }
   qint64 Shown() const { return button_->ShownPicture().cacheKey(); }
 
   void Record(PictureButton* button) {
@@ -77,6 +81,7 @@ class PictureButtonTest : public QObject {
     host_ = std::make_unique<QWidget>();
     host_->resize(200, 100);
     button_ = new PictureButton(host_.get());
+    button_->SetLeavePollClock(PictureButton::LeavePollClock::Manual);
     button_->move(10, 10);
     normal_ = Solid({20, 10}, Qt::gray);
     hover_ = Solid({20, 10}, Qt::white);
@@ -110,9 +115,23 @@ class PictureButtonTest : public QObject {
     QVERIFY(button_->IsLeavePollRunning());
 
     PointerOffButton();
-    AwaitLeave();
+    TickAndExpectLeave();
     QCOMPARE(Shown(), normal_.cacheKey());
     QVERIFY(!button_->IsInside());
+    QVERIFY(!button_->IsLeavePollRunning());
+  }
+
+  // Under the automatic clock the timer ticks the poll by itself: the leave
+  // comes with the first tick after the pointer is off, however late that is.
+  void AutomaticClockTicksByItself() {
+    button_->SetLeavePollClock(PictureButton::LeavePollClock::Automatic);
+    PointerToButton();
+    QVERIFY(button_->IsLeavePollRunning());
+    Take();
+    PointerOffButton();  // a tick may already come while the move is delivered
+    for (int wait = 0; wait < 1000 && events_.isEmpty() && button_->IsLeavePollRunning(); ++wait)
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);  // the timer's next tick
+    QCOMPARE(Take(), "MouseLeave");
     QVERIFY(!button_->IsLeavePollRunning());
   }
 
@@ -194,7 +213,7 @@ class PictureButtonTest : public QObject {
     PointerOffButton();
     QCOMPARE(Take(), "MouseMove(1,0)");
     QCOMPARE(Shown(), normal_.cacheKey());
-    AwaitLeave();
+    TickAndExpectLeave();
     QVERIFY(QGuiApplication::mouseButtons() & Qt::LeftButton);
     QVERIFY(!button_->IsLeavePollRunning());
   }
@@ -234,7 +253,7 @@ class PictureButtonTest : public QObject {
     QCOMPARE(Take(), "MouseDown(1,0) MouseUp(1,0) MouseEnter Click");
     QVERIFY(button_->IsLeavePollRunning());
     QCursor::setPos(host_->mapToGlobal(OffButton()));  // leaves without a move on the button
-    AwaitLeave();
+    TickAndExpectLeave();
     QCOMPARE(Shown(), normal_.cacheKey());
   }
 
@@ -259,7 +278,7 @@ class PictureButtonTest : public QObject {
       cover->show();
       QVERIFY(QTest::qWaitForWindowExposed(cover.get()));
     }
-    AwaitLeave();
+    TickAndExpectLeave();
     QCOMPARE(Shown(), normal_.cacheKey());
   }
 
@@ -302,7 +321,7 @@ class PictureButtonTest : public QObject {
     QCOMPARE(button_->State(), State::Hover);
     Take();
     button_->SetPointerProbe({});
-    AwaitLeave();
+    TickAndExpectLeave();
   }
 
   void SizeFollowsShownPicture_data() {
@@ -325,7 +344,8 @@ class PictureButtonTest : public QObject {
     QCOMPARE(button_->size(), size);
     QCOMPARE(button_->sizeHint(), size);
     PointerOffButton();
-    QTRY_COMPARE(button_->State(), State::Normal);
+    button_->TickLeavePoll();
+    QCOMPARE(button_->State(), State::Normal);
     QCOMPARE(button_->size(), QSize(20, 10));
   }
 

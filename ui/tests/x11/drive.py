@@ -40,6 +40,10 @@ TITLES = {
     "5": (" محاسبه كد رنگي مقاومت هاي 5 باند", "5 Band Resistor Color Code Calculation"),
     "6": (" محاسبه كد رنگي مقاومت هاي 6 باند", "6 Band Resistor Color Code Calculation"),
     "smd": ("محاسبه کد مقاومت هاي SMD", "SMD Resistor Code Calculation"),
+    "finder": ("يافتن ترکيب مقاومت ها", "Resistor Network Finder"),
+    "divider": ("محاسبه مقاومت هاي تقسيم کننده ولتاژ و رگولاتور قابل تنظيم",
+                "Voltage Divider and Adjustable Regulator Resistors"),
+    "array": ("طراحي آرايه LED ها با يک منبع تغذيه", "LED Array Designer"),
     "about": ("درباره", "About"),
 }
 FA, EN = 0, 1
@@ -55,6 +59,11 @@ BOXES = {
     "ohm 6": ("6", "مقاومت به اهم", "Resistance in Ohm"),
     "smd code": ("smd", "کد روي مقاومت", "Code on the resistor"),
     "smd value": ("smd", "مقدار مقاومت (اهم)", "Resistance (Ohm)"),
+    "finder target": ("finder", "مقدار مورد نظر (اهم)", "Wanted resistance (Ohm)"),
+    "divider vin": ("divider", "ولتاژ ورودي Vin (ولت)", "Input voltage Vin (V)"),
+    "divider vout": ("divider", "ولتاژ خروجي Vout (ولت)", "Output voltage Vout (V)"),
+    "array supply": ("array", "ولتاژ منبع تغذيه DC (ولت)", "Supply voltage (V)"),
+    "array count": ("array", "تعداد LED ها (تعداد)", "Number of LEDs (pcs.)"),
 }
 RESULT_BOX = ("مقاومت براي هر شاخه (اهم)", "Resistor for each branch (Ohm)")
 CALC_BUTTON = ("محاسبه", "Calculation")
@@ -222,6 +231,12 @@ CAPTIONS = [
     ("6", "image", "باند 6: قهوه اي", "Band 6: Brown"),
     ("smd", "panel", " کد به مقدار ", " Code to value "),
     ("smd", "label", "4.7 کيلو اهم (سه رقمي)", "4.7 K Ohm (3-digit)"),
+    ("finder", "panel", " ترکيب ها ", " Networks "),
+    ("finder", "radio button", "حذف اين مقادير :", "Leave out :"),
+    ("divider", "radio button", "تقسيم کننده ولتاژ", "Voltage divider"),
+    ("divider", "panel", " ورودي ها ", " Inputs "),
+    ("array", "panel", " ورودي ها ", " Inputs "),
+    ("array", "label", "تعداد LED ها :", "Number of LEDs :"),
 ]
 
 # The windows beside the designed ones, each driven once in each language:
@@ -232,9 +247,10 @@ SIX_BAND = [
     ("6 Band by mouse: a typed value", "mouse", "ohm 6", "1",
      ["Brown", "Black", "Black", "Silver", "Brown", "Brown"]),
 ]
-# (name, how, language, box, text typed over the box or None, clipboard or
-# None pasted by Shift+Insert into the emptied box, box text, labels shown)
-SMD_CASES = [
+# The tool windows, each driven through its boxes: (name, how, language, box,
+# text typed over the box or None, clipboard or None pasted by Shift+Insert
+# into the emptied box, box text, labels shown). The box names its window.
+TOOL_CASES = [
     ("SMD by keyboard: an EIA-96 code", "keys", EN, "smd code", "01C", None, "01C",
      ["10 K Ohm (EIA-96)"]),
     ("SMD by mouse: a code with no such index", "mouse", FA, "smd code", "97A", None, "97A",
@@ -245,11 +261,26 @@ SMD_CASES = [
      ["4.44 M Ohm (4-digit)"]),
     ("SMD: Persian digits pasted", "keys", FA, "smd value", None, "\u200f۴k۷", "4k7",
      ["472", "4701", "بدون کد"]),
+    ("Network finder by keyboard: 4k7 is one resistor", "keys", EN, "finder target", "4k7",
+     None, "4k7", ["= 4.7 K Ohm  (exact)"]),
+    ("Network finder by mouse: an unknown unit", "mouse", EN, "finder target", "4m7", None,
+     "4m7", ["Only R, k or M may follow the number."]),
+    ("Network finder: Persian digits pasted", "keys", FA, "finder target", None, "\u200f۳k۳",
+     "3k3", ["= 3.3 کيلو اهم  (\u202aدقيق\u202c)"]),
+    ("Divider by keyboard: Vout above Vin", "keys", EN, "divider vout", "7", None, "7",
+     ["Output voltage Vout (V): Vout must be below Vin."]),
+    ("Divider by mouse: Persian digits pasted into Vin", "mouse", FA, "divider vin", None,
+     "\u200f۱۲٫۵", "12.5", []),
+    ("LED array by keyboard: 24 LEDs", "keys", FA, "array count", "24", None, "24",
+     ["8 رشته 3 تايي", "144 ميلي آمپر"]),
+    ("LED array by mouse: a supply too low for one LED", "mouse", FA, "array supply", "3",
+     None, "3", ["ولتاژ منبع حتي براي يک LED کافي نيست: بايد از ولتاژ LED بيشتر باشد."]),
 ]
 # Menu paths: the Persian menu bar runs right to left, so the next menu is
 # to the left there. Items: (menu index, item path).
 MENU_PATHS = {"4": (0, [0, 0]), "5": (0, [0, 1]), "6": (0, [0, 2]), "smd": (0, [1]),
-              "E24": (0, [2, 2]), "E96": (0, [2, 4]), "fa": (1, [0]), "en": (1, [1]),
+              "finder": (0, [2]), "divider": (0, [3]), "array": (0, [4]),
+              "E24": (0, [5, 2]), "E96": (0, [5, 4]), "fa": (1, [0]), "en": (1, [1]),
               "about": (2, [0])}
 MENU_TITLES = [("ابزار", "Tools"), ("زبان", "Language"), ("راهنما", "help")]
 
@@ -776,7 +807,7 @@ def menu_window_case(s, how, key, typed, bands):
 def captions_case(s, language, how):
     s.ready("main")
     s.switch_language(language, how)
-    for key in ("main", "4", "5", "6", "smd", "about"):
+    for key in ("main", "4", "5", "6", "smd", "finder", "divider", "array", "about"):
         if key != "main":
             s.open(key)
         window = s.program.window(key)
@@ -794,17 +825,18 @@ def six_band_case(s, how, box, typed, bands):
     s.close_open_window()
 
 
-def smd_case(s, how, language, box, typed, clipboard, expected_box, labels):
+def tool_case(s, how, language, box, typed, clipboard, expected_box, labels):
+    key = BOXES[box][0]
     s.ready("main", language)
-    s.open("smd", how)
+    s.open(key, how)
     if typed is not None:
         s.type_over(box, typed)
     else:
         s.empty(box)
         s.clipboard.set("clipboard", clipboard)
         keys("shift+Insert")
-    s.expect_box(box, expected_box, "in the SMD window")
-    window = s.program.window("smd")
+    s.expect_box(box, expected_box, "in the %s window" % key)
+    window = s.program.window(key)
     for label in labels:
         s.program.find(window, "label", label, timeout=2.0)
     s.close_open_window()
@@ -853,7 +885,7 @@ def all_cases():
     cases += [(name, fresh_paste_case, row) for name, *row in FRESH_PASTES]
     cases += [(name, menu_window_case, row) for name, *row in MENU_WINDOWS]
     cases += [(name, six_band_case, row) for name, *row in SIX_BAND]
-    cases += [(name, smd_case, row) for name, *row in SMD_CASES]
+    cases += [(name, tool_case, row) for name, *row in TOOL_CASES]
     cases += [("Tools -> Standard Series -> E96 and back", series_case, ())]
     cases += [("Language menu by keyboard: English captions", captions_case, (EN, "keys")),
               ("Language menu by mouse: Persian captions again", captions_case, (FA, "mouse")),
