@@ -101,13 +101,14 @@ class DesignedNamesTest : public QObject {
     QVERIFY(names.count(QStringLiteral("EditMenu")) &&
             names.count(QStringLiteral("ProgErrorMessage")));
     const std::set<QString> documented = DocumentedNames();
-    QStringList missing;
+    int missing = 0;
     for (const QString& name : names) {
-      if (!documented.count(name))
-        missing << name;
+      if (!documented.count(name)) {
+        qWarning("not in docs/designed_names.md: %s", qPrintable(name));
+        ++missing;
+      }
     }
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not in docs/designed_names.md: ") +
-                                           missing.join(QLatin1Char(' '))));
+    QCOMPARE(missing, 0);
   }
 };
 
