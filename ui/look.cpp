@@ -34,8 +34,12 @@ QFont FrameFont() {
 
 #ifdef Q_OS_WIN
 // Windows has none of the Noto fonts the windows are laid out with: the
-// program carries them in the fonts folder beside it.
-static void LoadCarriedFonts() {
+// program carries them in the fonts folder beside it. And the native
+// Windows style paints drop-down lists white whatever their palette says,
+// which hides the colour lists' white captions: the windows use the same
+// Fusion style as on Linux, where their layouts are checked.
+static void UseLinuxLookOnWindows() {
+  QApplication::setStyle(QStringLiteral("Fusion"));
   const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
   for (const QString& file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
     if (QFontDatabase::addApplicationFont(folder.filePath(file)) < 0)
@@ -46,7 +50,7 @@ static void LoadCarriedFonts() {
 
 void ApplyApplicationLook(QApplication& app) {
 #ifdef Q_OS_WIN
-  LoadCarriedFonts();
+  UseLinuxLookOnWindows();
 #endif
   QApplication::setApplicationName(QStringLiteral("kalvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kalvane"));
