@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The Windows smoke stage: the portable folder's kalvane.exe under Wine on an
-# Xvfb display of its own, driven with XTEST keys and read back through the
-# clipboard by drive.py; a picture of each window in both languages goes to
-# OUT_DIR.   run.sh PORTABLE_DIR OUT_DIR
+# The Windows smoke stage: the portable zip unpacked and its kalvane.exe run
+# under Wine on an Xvfb display of its own, driven with XTEST keys and read
+# back through the clipboard by drive.py; a picture of each window in both
+# languages goes to OUT_DIR.   run.sh PORTABLE_ZIP OUT_DIR
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 repo=$(cd "$here/../../.." && pwd)
-exe=$(readlink -f "$1")/kalvane.exe
+zip=$(readlink -f "$1")
 mkdir -p "$2"
 out=$(readlink -f "$2")
 rm -f "$out"/*.png "$out"/*.log
@@ -19,6 +19,9 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+(cd "$work" && cmake -E tar xf "$zip")
+exe=$work/Kalvane/kalvane.exe
+[ -f "$exe" ] || { echo "$zip holds no Kalvane/kalvane.exe" >&2; exit 1; }
 
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1024x768x24 -fbdir "$work" \
   3>"$work/display" >"$out/xvfb.log" 2>&1 &
