@@ -138,7 +138,8 @@ windows_tests() {
 
 # The Windows build: Qt for MinGW found or built (packaging/windows/qt.sh),
 # kalvane.exe cross-built, the portable zip and the installer made, then the
-# program run under Wine (ui/tests/wine) and the installer's round trip.
+# program run under Wine (ui/tests/wine), the layout tests under Wine and
+# the installer's round trip.
 cmd_windows() {
   install_missing_packages "${windows_packages[@]}"
   local started=$SECONDS qt
@@ -149,6 +150,7 @@ cmd_windows() {
   echo "Zip and installer made in $((SECONDS - started)) s"
   started=$SECONDS
   ui/tests/wine/run.sh build/windows/kalvane-*-windows-x64.zip build/windows/smoke
+  ui/tests/wine/layout.sh "$qt" build/windows/layout-tests
   packaging/windows/tests/installer_round_trip.sh build/windows/kalvane-*-setup.exe \
     build/windows/installer
   echo "Tested under Wine in $((SECONDS - started)) s; pictures in build/windows/smoke"
