@@ -24,8 +24,9 @@ class NumberTextUnderWindowsLocale : public testing::TestWithParam<WindowsLocale
   void SetUp() override {
     ASSERT_NE(std::setlocale(LC_ALL, GetParam().locale), nullptr);
     // Prove the locale took effect: the C runtime follows its separator.
-    if (GetParam().decimalPoint != nullptr)
+    if (GetParam().decimalPoint != nullptr) {
       ASSERT_STREQ(std::localeconv()->decimal_point, GetParam().decimalPoint);
+    }
   }
   void TearDown() override { std::setlocale(LC_ALL, "C"); }
 };
