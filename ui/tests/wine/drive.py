@@ -169,6 +169,16 @@ class Program:
         print("  main window shown in %.1f s" % (time.monotonic() - started))
         self.focus_at = 0  # the arrangement list holds the focus at start
         self.clipboard = Clipboard()
+        # Keys reach the window once Wine has made it the active one: the
+        # supply box's edit menu then opens (the list before it has none).
+        run("xdotool", "windowfocus", "--sync", self.main, check=False)
+        self.focus("supply")
+        before = set(shown_windows())
+        keys("Menu")
+        menu = wait(lambda: next((w for w in shown_windows() if w not in before), None), 10,
+                    "the first keys to reach the program")
+        keys("Escape")
+        wait(lambda: menu not in shown_windows(), 5, "the edit menu to close")
 
     def picture(self, name):
         path = os.path.join(self.out, "%s-%s.png" % (name, "fa" if self.language == FA else "en"))
@@ -218,11 +228,35 @@ class Program:
         self.focus(box)
         keys("Home shift+End '%s'" % text)
 
+    def new_popup(self, before, timeout):
+        try:
+            return wait(lambda: next((w for w in shown_windows() if w not in before), None),
+                        timeout, "a menu")
+        except Failure:
+            return None
+
     def open_menu_path(self, path):
+        """Alt, the arrows to the menu, Return, then Down and Return through the
+        items, each key sent once the menu it goes to is shown. A menu bar
+        that Alt did not reach (a key Wine dropped) is tried once more."""
         menu, items = path
-        keys("alt " + ("Left " if self.language == FA else "Right ") * menu + "Return")
-        for item in items:
+        run("xdotool", "windowfocus", "--sync", self.main, check=False)
+        for attempt in (1, 2):
+            before = set(shown_windows())
+            keys("alt " + ("Left " if self.language == FA else "Right ") * menu + "Return")
+            popup = self.new_popup(before, 5)
+            if popup:
+                break
+            keys("Escape Escape")
+        else:
+            raise Failure("the menu bar did not open its menu %d" % menu)
+        for i, item in enumerate(items):
+            before.add(popup)
             keys("Down " * item + "Return")
+            if i + 1 < len(items):
+                popup = self.new_popup(before, 5)
+                if not popup:
+                    raise Failure("no submenu at item %d of menu %d" % (item, menu))
 
     def switch_language(self, language):
         self.open_menu_path(LANGUAGE_MENU[language])
