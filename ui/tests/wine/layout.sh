@@ -8,7 +8,8 @@ set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 repo=$(cd "$here/../../.." && pwd)
 qt=$(readlink -f "$1")
-build=$2
+mkdir -p "$2"
+build=$(readlink -f "$2")
 tests=(main_window_test colour_code_window_test smd_code_window_test look_test)
 
 started=$SECONDS
@@ -44,8 +45,14 @@ for t in "${tests[@]}"; do
   exe=$(find "$build" -name "$t.exe" | head -n1)
   case $t in
     look_test) cases=() ;;
+    smd_code_window_test) cases=(-style fusion typedTextsShowTheirReadingOrMessage) ;;
     *) cases=(-style fusion nothingOverlapsOrIsCutOff) ;;
   esac
-  timeout 300 wine "$exe" -silent "${cases[@]}" || status=1
+  echo "$t ${cases[*]}"
+  # Under Wine QtTest's report reaches a file, not the terminal.
+  rm -f "$build/$t.log"
+  timeout 300 wine "$exe" -o "$(winepath -w "$build/$t.log"),txt" "${cases[@]}" >/dev/null 2>&1 ||
+    status=1
+  grep -E '^(FAIL|   Loc|Totals)' "$build/$t.log" || true
 done
 exit "$status"
