@@ -2,6 +2,8 @@
 # Kalvane's two developer commands, for a Debian 12 machine:
 #   ./dev.sh run    install what is missing, build, start the program
 #   ./dev.sh test   install what is missing, build, run every test
+# and the Windows build beside them:
+#   ./dev.sh windows   the portable zip and the installer in build/windows
 # Packages are installed with apt-get, as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
@@ -26,6 +28,11 @@ packages=(
   # the clipboard, and setpriv (util-linux) to drop root for the compositor
   sway qt6-wayland wtype grim wl-clipboard util-linux
 )
+# The Windows build's tests (./dev.sh test and windows): the MinGW-w64 cross
+# compiler and Wine. Only ./dev.sh windows needs the installer compiler and
+# Perl, which building Qt from its sources runs.
+windows_test_packages=(g++-mingw-w64-x86-64-posix wine wine64)
+windows_packages=("${windows_test_packages[@]}" nsis perl)
 test_locales=(de_DE fa_IR)
 jobs=$(nproc)
 
@@ -35,7 +42,7 @@ as_root() {
 
 install_missing_packages() {
   local missing=()
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
@@ -78,7 +85,7 @@ run_tests() {
 # AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets with
 # clang, each run for a short, bounded time from its saved inputs.
 cmd_test() {
-  install_missing_packages
+  install_missing_packages "${windows_test_packages[@]}"
   generate_test_locales
   configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
     -DKALVANE_BUILD_BENCH=ON  # built, never run here: bench/run.sh runs them
@@ -87,6 +94,7 @@ cmd_test() {
   # then natively on a Wayland compositor.
   ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11
   ui/tests/wayland/run.sh build/ci/ui/kalvane build/ci/wayland
+  windows_tests
 
   configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
     -DKALVANE_SANITIZE=ON
@@ -120,6 +128,42 @@ cmd_test() {
   echo "All tests passed."
 }
 
+# The Windows build's tests under Wine: the core suite cross-built with
+# MinGW (one program, one run), then, when a Qt for Windows is at hand, the
+# program itself (ui/tests/wine). CI has the ready Qt prefix in ../shared.
+windows_tests() {
+  core/tests/wine/run.sh build/ci-windows-core
+  local qt
+  if qt=$(packaging/windows/qt.sh find | tail -n1) && [ -n "$qt" ]; then
+    packaging/windows/build.sh "$qt" build/ci-windows
+    ui/tests/wine/run.sh build/ci-windows/kalvane-*-windows-x64.zip build/ci-windows/smoke
+  else
+    echo "Wine smoke stage skipped: no Qt for Windows at hand (set KALVANE_QT_MINGW_PREFIX," \
+      "run ./dev.sh windows once, or put qt6.4.2-mingw64.tar.xz in ${KALVANE_SHARED_DIR:-../shared}/windows)."
+  fi
+}
+
+# The Windows build: Qt for MinGW found or built (packaging/windows/qt.sh),
+# kalvane.exe cross-built, the portable zip and the installer made, then the
+# program run under Wine (ui/tests/wine), the layout tests under Wine and
+# the installer's round trip.
+cmd_windows() {
+  install_missing_packages "${windows_packages[@]}"
+  local started=$SECONDS qt
+  qt=$(packaging/windows/qt.sh ensure | tail -n1)
+  echo "Qt for Windows: $qt ($(du -sh "$qt" | cut -f1)), ready in $((SECONDS - started)) s"
+  started=$SECONDS
+  packaging/windows/build.sh "$qt" build/windows --installer
+  echo "Zip and installer made in $((SECONDS - started)) s"
+  started=$SECONDS
+  ui/tests/wine/run.sh build/windows/kalvane-*-windows-x64.zip build/windows/smoke
+  ui/tests/wine/layout.sh "$qt" build/windows/layout-tests
+  packaging/windows/tests/installer_round_trip.sh build/windows/kalvane-*-setup.exe \
+    build/windows/installer
+  echo "Tested under Wine in $((SECONDS - started)) s; pictures in build/windows/smoke"
+  ls -l build/windows/*.zip build/windows/*-setup.exe
+}
+
 cmd_run() {
   install_missing_packages
   build_program build/release kalvane
@@ -143,5 +187,6 @@ case "${1:-}" in
   run) cmd_run ;;
   test) cmd_test ;;
   screenshots) cmd_screenshots ;;
-  *) echo "usage: $0 run|test|screenshots" >&2; exit 2 ;;
+  windows) cmd_windows ;;
+  *) echo "usage: $0 run|test|screenshots|windows" >&2; exit 2 ;;
 esac

@@ -3,6 +3,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QStringList>
+#ifdef Q_OS_WIN
+#include <QDir>
+#include <QFontDatabase>
+#endif
 
 #include "ui/pictures.h"
 
@@ -28,7 +32,26 @@ QFont FrameFont() {
   return font;
 }
 
+#ifdef Q_OS_WIN
+// Windows has none of the Noto fonts the windows are laid out with: the
+// program carries them in the fonts folder beside it. And the native
+// Windows style paints drop-down lists white whatever their palette says,
+// which hides the colour lists' white captions: the windows use the same
+// Fusion style as on Linux, where their layouts are checked.
+static void UseLinuxLookOnWindows() {
+  QApplication::setStyle(QStringLiteral("Fusion"));
+  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  for (const QString& file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+    if (QFontDatabase::addApplicationFont(folder.filePath(file)) < 0)
+      qWarning("could not load the font %s", qPrintable(folder.filePath(file)));
+  }
+}
+#endif
+
 void ApplyApplicationLook(QApplication& app) {
+#ifdef Q_OS_WIN
+  UseLinuxLookOnWindows();
+#endif
   QApplication::setApplicationName(QStringLiteral("kalvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kalvane"));
   QApplication::setApplicationVersion(QStringLiteral(KALVANE_VERSION));

@@ -16,6 +16,7 @@ QFont WindowFont();
 QFont FrameFont();
 
 // Names, version, desktop file name, window icon and font of the application.
+// On Windows it first loads the fonts the program carries (see look.cpp).
 void ApplyApplicationLook(QApplication& app);
 
 }  // namespace kalvane

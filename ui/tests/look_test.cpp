@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QRawFont>
+#include <QStyle>
 #include <QtTest>
 
 #include "ui/look.h"
@@ -23,6 +24,13 @@ class LookTest : public QObject {
     const QIcon icon = QApplication::windowIcon();
     QVERIFY(!icon.isNull());
     QVERIFY(!icon.pixmap(QSize(64, 64)).isNull());  // drawn from the SVG at any size
+  }
+
+  // The layouts are checked with the Fusion style. Windows' native style
+  // paints the colour lists white under their white captions.
+  void looksAlikeOnEveryPlatform() {
+    ApplyApplicationLook(*qApp);
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
   }
 
   void windowFontHasEveryPersianLetterTheInterfaceUses() {

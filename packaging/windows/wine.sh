@@ -1,0 +1,29 @@
+# Sourced by the scripts that run Windows builds under Wine: one Wine prefix
+# for them all, made once and kept in the cache, quiet and without the
+# .NET and browser engine installers Wine would offer on first start, and
+# without the desktop menu entries Wine makes of Start menu shortcuts.
+# Not responsible for what runs in it.
+#   KALVANE_WINE_PREFIX   the prefix (default: <cache>/wine)
+kalvane_windows_cache=${KALVANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalvane-windows}
+export WINEPREFIX=${KALVANE_WINE_PREFIX:-$kalvane_windows_cache/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
+export WINEARCH=win64
+
+# Makes the prefix on first use (about half a minute, once); waits for
+# wineboot so that what runs next starts at once.
+wine_prefix_ready() {
+  if [ ! -f "$WINEPREFIX/.kalvane-ready" ]; then
+    local started=$SECONDS
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || { tail "$WINEPREFIX/wineboot.log" >&2; return 1; }
+    wineserver -w
+    touch "$WINEPREFIX/.kalvane-ready"
+    echo "Wine prefix $WINEPREFIX made in $((SECONDS - started)) s"
+  fi
+}
+
+# Ends this prefix's wineserver and every Windows process under it.
+wine_prefix_stop() {
+  wineserver -k 2>/dev/null || true
+}
