@@ -24,6 +24,12 @@ std::vector<std::string> AboutLines(Language language) {
         Indented(item, "2- کد رنگي مقاومت"),
         Indented(sub, "مقاومت هاي 4، 5 و 6 باند"),
         Indented(sub, "کد مقاومت هاي SMD"),
+        // The mark keeps the number with its line: after "SMD" it would
+        // otherwise run on left to right with the line before.
+        Indented(item, "\u200f3- ترکيب مقاومت ها و آرايه LED"),
+        Indented(sub, "يافتن ترکيب مقاومت ها"),
+        Indented(sub, "تقسيم ولتاژ و رگولاتور"),
+        Indented(sub, "طراحي آرايه LED"),
         "ايميل : kalvane@example.org",
         "",
         "تلفن : ندارد، لطفا ايميل بزنيد",
@@ -42,6 +48,10 @@ std::vector<std::string> AboutLines(Language language) {
       Indented(item, "2. Resistor colour code"),
       Indented(sub, "4-, 5- and 6-band resistors"),
       Indented(sub, "SMD resistor codes"),
+      Indented(item, "3. Resistor combinations and LED arrays"),
+      Indented(sub, "Resistor network finder"),
+      Indented(sub, "Voltage divider and regulator"),
+      Indented(sub, "LED array designer"),
       "",
       "E-mail: kalvane@example.org",
       "",

@@ -20,7 +20,9 @@ double Significant(double x, int digits) {
 }
 
 std::string Signed(double x) {
-  return (x > 0 ? "+" : "") + NumberToText(x);
+  std::string text = x > 0 ? "+" : "";
+  text += NumberToText(x);
+  return text;
 }
 
 Caption ListEntryReason(ResistanceTextError error) {

@@ -36,6 +36,10 @@ SECONDARY_WINDOWS = [
     ("colour-6band", (0, [0, 2]), (" محاسبه كد رنگي مقاومت هاي 6 باند",
                                    "6 Band Resistor Color Code Calculation")),
     ("smd", (0, [1]), ("محاسبه کد مقاومت هاي SMD", "SMD Resistor Code Calculation")),
+    ("network-finder", (0, [2]), ("يافتن ترکيب مقاومت ها", "Resistor Network Finder")),
+    ("divider", (0, [3]), ("محاسبه مقاومت هاي تقسيم کننده ولتاژ و رگولاتور قابل تنظيم",
+                           "Voltage Divider and Adjustable Regulator Resistors")),
+    ("led-array", (0, [4]), ("طراحي آرايه LED ها با يک منبع تغذيه", "LED Array Designer")),
     ("about", (2, [0]), ("درباره", "About")),
 ]
 LANGUAGE_MENU = {FA: (1, [0]), EN: (1, [1])}
