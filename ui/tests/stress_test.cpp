@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
@@ -112,6 +113,9 @@ class Walk {
   void UseColourWindow(ColourCodeWindow& window);
   void UseAbout(AboutWindow& about);
   void UseSmd(SmdCodeWindow& window);
+  // Any other window of the shelf: keys and pastes into its boxes, clicks on
+  // its choices, and no number it shows may be infinite or not a number.
+  void UseToolWindow(QDialog& window);
 
   // ---- the main window
   void MainStep();
@@ -426,8 +430,7 @@ void Walk::HandleModal(QWidget* modal) {
   } else if (auto* smd = qobject_cast<SmdCodeWindow*>(modal)) {
     UseSmd(*smd);
   } else if (modal->parent() == main_ && qobject_cast<QDialog*>(modal)) {
-    // A window of the shelf the walk has no steps for: opened and closed.
-    QTest::keyClick(modal, Qt::Key_Escape);
+    UseToolWindow(*qobject_cast<QDialog*>(modal));
   } else {
     Check(false, QStringLiteral("unexpected modal window %1")
                      .arg(QLatin1String(modal->metaObject()->className())));
@@ -509,6 +512,40 @@ void Walk::UseSmd(SmdCodeWindow& window) {
   }
   if (guard) {
     Note(QStringLiteral("close SMD window"));
+    QTest::keyClick(&window, Qt::Key_Escape);
+  }
+}
+
+void Walk::UseToolWindow(QDialog& window) {
+  QPointer<QDialog> guard(&window);
+  static const QRegularExpression nonFinite(QStringLiteral("\\b(nan|inf)\\b"),
+                                            QRegularExpression::CaseInsensitiveOption);
+  const int steps = 1 + Pick(12);
+  for (int i = 0; i < steps && guard && !Failed(); ++i) {
+    QList<QLineEdit*> boxes;
+    for (QLineEdit* box : window.findChildren<QLineEdit*>()) {
+      if (box->isVisible() && box->isEnabled() && !box->isReadOnly())
+        boxes << box;
+    }
+    const QList<QAbstractButton*> choices = window.findChildren<QAbstractButton*>();
+    if (!choices.isEmpty() && Chance(0.15)) {
+      QAbstractButton* choice = choices[Pick(static_cast<int>(choices.size()))];
+      Note(QStringLiteral("click ") + choice->objectName());
+      if (choice->isVisible() && choice->isEnabled())
+        QTest::mouseClick(choice, Qt::LeftButton);
+    } else if (QLineEdit* box = PickVisible(boxes)) {
+      Note(QStringLiteral("edit ") + box->objectName());
+      Chance(0.7) ? TypeKeys(box, 1 + Pick(5)) : Paste(box);
+    }
+    Settle();
+    if (!guard)
+      return;
+    for (QLabel* label : window.findChildren<QLabel*>())
+      Check(!nonFinite.match(label->text()).hasMatch(),
+            label->objectName() + QStringLiteral(" shows ") + label->text());
+  }
+  if (guard) {
+    Note(QStringLiteral("close ") + window.objectName());
     QTest::keyClick(&window, Qt::Key_Escape);
   }
 }
