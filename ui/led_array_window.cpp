@@ -15,6 +15,7 @@
 #include "ui/look.h"
 #include "ui/numeric_entry.h"
 #include "ui/qt_text.h"
+#include "ui/view_support.h"
 
 namespace kalvane {
 namespace {
@@ -193,25 +194,15 @@ QLineEdit* LedArrayWindow::NewBox(Box box) {
   edit->setFixedWidth(kBoxWidth);
   edit->setMaxLength(static_cast<int>(LedArrayModel::LengthLimit(box)));
   edit->setLayoutDirection(Qt::LeftToRight);  // numbers read left to right
-  EntryRules rules;
-  rules.keyInsertion = [this, box](const QString& keyText, int selected) -> std::optional<QString> {
-    const std::optional<std::string> typed =
-        model_.KeyInsertion(box, Utf8(keyText), static_cast<std::size_t>(selected));
-    return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
-  };
-  rules.pasteInsertion = [this, box](const QString& clipboard, int selected) {
-    return Text(model_.PasteInsertion(box, Utf8(clipboard), static_cast<std::size_t>(selected)));
-  };
-  rules.controlKeys = ControlKeys::Keep;
-  rules.language = [this] { return language_; };
-  InstallEntryRules(edit, std::move(rules));
+  InstallEntryRules(edit, ModelEntryRules(
+                              model_, ControlKeys::Keep, [this] { return language_; }, box));
   connect(edit, &QLineEdit::textChanged, this, [this, box] { OnEdited(box); });
   return edit;
 }
 
 void LedArrayWindow::Retranslate(Language language) {
   language_ = language;
-  setLayoutDirection(language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight);
+  setLayoutDirection(DirectionOf(language));
   setWindowTitle(Text(kLedArrayTitle.In(language)));
   inputFrame_->setTitle(Text(kArrayInputFrame.In(language)));
   resultFrame_->setTitle(Text(kArrayResultFrame.In(language)));

@@ -18,6 +18,7 @@
 #include "ui/network_schematic.h"
 #include "ui/numeric_entry.h"
 #include "ui/qt_text.h"
+#include "ui/view_support.h"
 
 namespace kalvane {
 namespace {
@@ -224,26 +225,15 @@ QLineEdit* NetworkFinderWindow::NewBox(QWidget* parent, const char* name, Box bo
   edit->setObjectName(QLatin1String(name));
   edit->setMaxLength(static_cast<int>(model_.LengthLimit(box)));
   edit->setLayoutDirection(Qt::LeftToRight);  // values read left to right
-  EntryRules rules;
-  rules.keyInsertion = [this, box](const QString& keyText, int selected) -> std::optional<QString> {
-    const std::optional<std::string> typed =
-        model_.KeyInsertion(box, Utf8(keyText), static_cast<std::size_t>(selected));
-    return typed ? std::optional<QString>(Text(*typed)) : std::nullopt;
-  };
-  rules.pasteInsertion = [this, box](const QString& clipboard, int selected) {
-    return Text(model_.PasteInsertion(box, Utf8(clipboard), static_cast<std::size_t>(selected)));
-  };
-  rules.controlKeys = ControlKeys::Keep;
-  rules.language = [this] { return language_; };
-  InstallEntryRules(edit, std::move(rules));
+  InstallEntryRules(edit, ModelEntryRules(
+                              model_, ControlKeys::Keep, [this] { return language_; }, box));
   connect(edit, &QLineEdit::textChanged, this, [this, box] { OnEdited(box); });
   return edit;
 }
 
 void NetworkFinderWindow::Retranslate(Language language) {
   language_ = language;
-  const Qt::LayoutDirection direction =
-      language == Language::Persian ? Qt::RightToLeft : Qt::LeftToRight;
+  const Qt::LayoutDirection direction = DirectionOf(language);
   setLayoutDirection(direction);
   setWindowTitle(Text(kNetworkFinderTitle.In(language)));
   inputFrame_->setTitle(Text(kFinderInputFrame.In(language)));
