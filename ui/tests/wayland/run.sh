@@ -39,7 +39,7 @@ if [ "${1:-}" != --inside ]; then
   fi
   status=0
   # timeout ends the whole process group: sway, the bus, the program.
-  timeout 150 "${as_user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+  timeout 240 "${as_user[@]}" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
     HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" ${KALVANE_WAYLAND_ONLY:+KALVANE_WAYLAND_ONLY="$KALVANE_WAYLAND_ONLY"} \
     ${KALVANE_WAYLAND_VERBOSE:+KALVANE_WAYLAND_VERBOSE=1} ${KALVANE_WAYLAND_PICTURES:+KALVANE_WAYLAND_PICTURES=1} \
     bash "$work/run.sh" --inside "$work" </dev/null || status=$?

@@ -38,7 +38,7 @@ setxkbmap us
 wine_prefix_ready
 echo "Wine smoke stage on display $DISPLAY"
 status=0
-timeout 300 /usr/bin/python3 "$here/drive.py" "$exe" "$out" "$work/Xvfb_screen0" || status=$?
+PYTHONUNBUFFERED=1 timeout 300 /usr/bin/python3 "$here/drive.py" "$exe" "$out" "$work/Xvfb_screen0" || status=$?
 if [ "$status" -ne 0 ]; then
   [ "$status" -ne 124 ] || echo "The Wine smoke stage ran out of time."
   echo "--- program output ($out/program.log) ---"

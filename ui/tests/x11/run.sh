@@ -36,7 +36,7 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 setxkbmap us
 echo "X11 stage on display $DISPLAY"
 status=0
-timeout 240 dbus-run-session -- /usr/bin/python3 "$here/drive.py" "$program" "$out" \
+PYTHONUNBUFFERED=1 timeout 480 dbus-run-session -- /usr/bin/python3 "$here/drive.py" "$program" "$out" \
   "$work/Xvfb_screen0" 2>"$out/session.log" || status=$?
 if [ "$status" -ne 0 ]; then
   [ "$status" -ne 124 ] || echo "The X11 stage ran out of time."
