@@ -138,8 +138,8 @@ class AATest : public QObject {
     QTest::addColumn<int>("textLeft");
     QTest::addColumn<int>("pictureLeft");
     QTest::addColumn<int>("lines");
-    QTest::newRow("Persian") << Language::Persian << "درباره" << Qt::RightToLeft << 144 << 8 << 14;
-    QTest::newRow("English") << Language::English << "About" << Qt::LeftToRight << 8 << 230 << 15;
+    QTest::newRow("Persian") << Language::Persian << "درباره" << Qt::RightToLeft << 144 << 8 << 18;
+    QTest::newRow("English") << Language::English << "About" << Qt::LeftToRight << 8 << 230 << 19;
   }
   void laysItselfOutForTheLanguage() {
     QFETCH(Language, language);
