@@ -376,8 +376,12 @@ class Search {
         continue;
       const double vd = values_[d];
       const double rest = vd > target_ ? vd * target_ / (vd - target_) : kInfinity;  // a + pair
+      // The largest a + pair that still lands within the band: d | x grows
+      // slowly with x, so x may lie far above `rest`.
+      const double high = target_ + ranking.Band();
+      const double most = vd > high ? vd * high / (vd - high) : kInfinity;
       partners_.clear();
-      for (std::size_t a = 0; a < n && values_[a] <= rest + ranking.Band(); ++a)
+      for (std::size_t a = 0; a < n && values_[a] <= most; ++a)
         partners_.push_back(rest - values_[a]);
       LookUpPartners();
       for (std::size_t a = 0; a < partners_.size(); ++a) {
