@@ -91,20 +91,6 @@ NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries serie
   setFont(WindowFont());
   model_.SelectSeries(series);
 
-  QPointer<NetworkFinderWindow> self(this);
-  worker_ = std::make_unique<NetworkSearchWorker>(
-      [self](std::uint64_t generation, std::vector<CountResult> results) {
-        auto shared = std::make_shared<std::vector<CountResult>>(std::move(results));
-        // Queued to the window's thread; dropped if the window is gone.
-        QMetaObject::invokeMethod(
-            self.data(),
-            [self, generation, shared] {
-              if (self)
-                self->OnResults(generation, std::move(*shared));
-            },
-            Qt::QueuedConnection);
-      });
-
   auto label = [](const char* name, QWidget* container) {
     auto* l = new QLabel(container);
     l->setObjectName(QLatin1String(name));
@@ -220,6 +206,37 @@ NetworkFinderWindow::~NetworkFinderWindow() {
   worker_.reset();
 }
 
+void NetworkFinderWindow::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  if (painted_)
+    return;
+  painted_ = true;
+  // Queued: the children paint and the frame reaches the screen first.
+  QMetaObject::invokeMethod(this, [this] { SubmitPending(); }, Qt::QueuedConnection);
+}
+
+void NetworkFinderWindow::SubmitPending() {
+  if (!painted_ || !model_.Pending() || model_.Pending()->generation == submitted_)
+    return;
+  if (!worker_) {
+    QPointer<NetworkFinderWindow> self(this);
+    worker_ = std::make_unique<NetworkSearchWorker>(
+        [self](std::uint64_t generation, std::vector<CountResult> results) {
+          auto shared = std::make_shared<std::vector<CountResult>>(std::move(results));
+          // Queued to the window's thread; dropped if the window is gone.
+          QMetaObject::invokeMethod(
+              self.data(),
+              [self, generation, shared] {
+                if (self)
+                  self->OnResults(generation, std::move(*shared));
+              },
+              Qt::QueuedConnection);
+        });
+  }
+  submitted_ = model_.Pending()->generation;
+  worker_->Submit(*model_.Pending());
+}
+
 QLineEdit* NetworkFinderWindow::NewBox(QWidget* parent, const char* name, Box box) {
   auto* edit = new QLineEdit(Text(model_.Text(box)), parent);
   edit->setObjectName(QLatin1String(name));
@@ -289,10 +306,7 @@ void NetworkFinderWindow::SearchNow() {
 
 void NetworkFinderWindow::ShowModel() {
   const Language language = language_;
-  if (model_.Pending() && model_.Pending()->generation != submitted_) {
-    submitted_ = model_.Pending()->generation;
-    worker_->Submit(*model_.Pending());
-  }
+  SubmitPending();
 
   QString message;
   bool error = false;

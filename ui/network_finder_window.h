@@ -64,16 +64,25 @@ class NetworkFinderWindow : public QDialog, public TranslatableWindow {
   // once: for tests and pictures, which must not wait on a thread.
   void SearchNow();
 
+ protected:
+  // The first paint lets searching start: the window shows before any
+  // search (or the series' tables it needs) takes a core from it.
+  void paintEvent(QPaintEvent* event) override;
+
  private:
   QLineEdit* NewBox(QWidget* parent, const char* name, NetworkFinderModel::Box box);
   void OnEdited(NetworkFinderModel::Box box);
   void OnResults(std::uint64_t generation, std::vector<CountResult> results);
   // Shows the model, and hands a new pending request to the worker.
   void ShowModel();
+  // Hands the pending request, if new, to the worker (started on first use),
+  // once the window has painted.
+  void SubmitPending();
 
   NetworkFinderModel model_;
   Language language_ = Language::Persian;
   std::uint64_t submitted_ = 0;
+  bool painted_ = false;
   QGroupBox* inputFrame_ = nullptr;
   QGroupBox* resultFrame_ = nullptr;
   QLabel* targetCaption_ = nullptr;
