@@ -11,7 +11,7 @@ cd "$(dirname "$(readlink -f "$0")")"
 # Every tool the two commands call comes from one of these: a fresh minbase
 # Debian 12 has none of them.
 packages=(
-  build-essential binutils cmake ninja-build pkg-config
+  build-essential binutils cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev libxcb-damage0-dev
   clang-14 libclang-rt-14-dev
@@ -74,6 +74,24 @@ build_program() {
   cmake --build "$1" -j "$jobs" --target "$2"
 }
 
+# The compiler cache for the test command's builds: a later run, in this
+# clone or a fresh one, compiles only what changed. Paths inside the clone
+# are hashed relative to it, so every clone of the repository shares it.
+# CMake reads the launcher from the environment when a build is configured.
+use_compiler_cache() {
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
+}
+
+# stage NAME COMMAND...: runs one step of the test command and says how long
+# it took, so a slow CI run shows where its time went.
+stage() {
+  local name=$1 started=$SECONDS
+  shift
+  "$@"
+  echo "== $name: $((SECONDS - started)) s"
+}
+
 run_tests() {
   local dir=$1
   (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$jobs")
@@ -85,32 +103,40 @@ run_tests() {
 # AddressSanitizer and UndefinedBehaviorSanitizer; the fuzz targets with
 # clang, each run for a short, bounded time from its saved inputs.
 cmd_test() {
+  local started=$SECONDS
   install_missing_packages "${windows_test_packages[@]}"
   generate_test_locales
-  configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
-    -DKALVANE_BUILD_BENCH=ON  # built, never run here: bench/run.sh runs them
-  run_tests build/ci
+  use_compiler_cache
+  stage "normal build" configure_and_build build/ci -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKALVANE_WERROR=ON -DKALVANE_BUILD_BENCH=ON  # built, never run here: bench/run.sh runs them
+  stage "normal tests" run_tests build/ci
   # The program itself on a real X display, driven through the X server,
   # then natively on a Wayland compositor.
-  ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11
-  ui/tests/wayland/run.sh build/ci/ui/kalvane build/ci/wayland
+  stage "X11 stage" ui/tests/x11/run.sh build/ci/ui/kalvane build/ci/x11
+  stage "Wayland stage" ui/tests/wayland/run.sh build/ci/ui/kalvane build/ci/wayland
   windows_tests
 
-  configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
-    -DKALVANE_SANITIZE=ON
+  stage "sanitizer build" configure_and_build build/asan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKALVANE_WERROR=ON -DKALVANE_SANITIZE=ON
   # Leaks of Qt, fontconfig and the platform are listed, with reasons, in
   # .ci/lsan.supp; any other leak, memory error or undefined behaviour fails.
   ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
     LSAN_OPTIONS="suppressions=$PWD/.ci/lsan.supp:print_suppressions=0" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    run_tests build/asan
+    stage "sanitizer tests" run_tests build/asan
 
-  configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKALVANE_WERROR=ON \
-    -DCMAKE_CXX_COMPILER=clang++-14 -DKALVANE_BUILD_FUZZERS=ON \
+  stage "fuzz build" configure_and_build build/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DKALVANE_WERROR=ON -DCMAKE_CXX_COMPILER=clang++-14 -DKALVANE_BUILD_FUZZERS=ON \
     -DKALVANE_BUILD_GUI=OFF -DKALVANE_BUILD_TESTS=OFF
-  # New inputs go to a working corpus in the build folder; the saved one in
-  # fuzz/corpus is only read. A failing input is left in build/fuzz/artifacts.
-  local fuzz_seconds=${KALVANE_FUZZ_SECONDS:-20}
+  stage "fuzzing" fuzz_targets
+  echo "All tests passed in $((SECONDS - started)) s."
+}
+
+# Each fuzz target for a short, bounded time from its saved inputs. New
+# inputs go to a working corpus in the build folder; the saved one in
+# fuzz/corpus is only read. A failing input is left in build/fuzz/artifacts.
+fuzz_targets() {
+  local fuzz_seconds=${KALVANE_FUZZ_SECONDS:-20} target
   mkdir -p build/fuzz/artifacts
   for target in fuzz/corpus/*/; do
     target=$(basename "$target")
@@ -125,18 +151,18 @@ cmd_test() {
     fi
     grep -E '^stat::number_of_executed_units' "build/fuzz/$target.log" || true
   done
-  echo "All tests passed."
 }
 
 # The Windows build's tests under Wine: the core suite cross-built with
 # MinGW (one program, one run), then, when a Qt for Windows is at hand, the
 # program itself (ui/tests/wine). CI has the ready Qt prefix in ../shared.
 windows_tests() {
-  core/tests/wine/run.sh build/ci-windows-core
+  stage "core under Wine" core/tests/wine/run.sh build/ci-windows-core
   local qt
   if qt=$(packaging/windows/qt.sh find | tail -n1) && [ -n "$qt" ]; then
-    packaging/windows/build.sh "$qt" build/ci-windows
-    ui/tests/wine/run.sh build/ci-windows/kalvane-*-windows-x64.zip build/ci-windows/smoke
+    stage "Windows build" packaging/windows/build.sh "$qt" build/ci-windows
+    stage "Wine smoke stage" ui/tests/wine/run.sh build/ci-windows/kalvane-*-windows-x64.zip \
+      build/ci-windows/smoke
   else
     echo "Wine smoke stage skipped: no Qt for Windows at hand (set KALVANE_QT_MINGW_PREFIX," \
       "run ./dev.sh windows once, or put qt6.4.2-mingw64.tar.xz in ${KALVANE_SHARED_DIR:-../shared}/windows)."
