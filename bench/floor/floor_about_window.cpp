@@ -1,10 +1,10 @@
 // The floor of the About window, the window Help -> About opens, built the
 // plain Qt way in one go. It builds what the program's window holds when it
 // has been opened (the census in bench/run.sh compares them): a modal
-// QDialog of 355 x 251, right to left, titled "درباره", painting a
+// QDialog of 355 x 309, right to left, titled "درباره", painting a
 // left-to-right gradient from yellow to red over its whole area; a QLabel
 // with the About SVG rendered at 124 x 128 inside a QFrame box; the details
-// QLabel with the fourteen Persian lines, right-aligned; and the link QLabel
+// QLabel with the eighteen Persian lines, right-aligned; and the link QLabel
 // in the 11.25 pt bold underlined window font, dark blue, taking the focus
 // and showing a pointing hand.
 #include <QDialog>
@@ -40,7 +40,7 @@ void ExecAboutFloor(QWidget* parent) {
   window.setFont(PlainFont());
   window.setLayoutDirection(Qt::RightToLeft);
   window.setWindowTitle(QStringLiteral("درباره"));
-  window.setFixedSize(355, 251);
+  window.setFixedSize(355, 309);
 
   auto* frame = new QFrame(&window);
   frame->setObjectName(QStringLiteral("Shape1"));
@@ -64,6 +64,10 @@ void ExecAboutFloor(QWidget* parent) {
       item + QStringLiteral("2- کد رنگي مقاومت"),
       sub + QStringLiteral("مقاومت هاي 4، 5 و 6 باند"),
       sub + QStringLiteral("کد مقاومت هاي SMD"),
+      item + QStringLiteral("\u200f3- ترکيب مقاومت ها و آرايه LED"),
+      sub + QStringLiteral("يافتن ترکيب مقاومت ها"),
+      sub + QStringLiteral("تقسيم ولتاژ و رگولاتور"),
+      sub + QStringLiteral("طراحي آرايه LED"),
       QStringLiteral("ايميل : kalvane@example.org"),
       QString(),
       QStringLiteral("تلفن : ندارد، لطفا ايميل بزنيد"),
@@ -71,7 +75,7 @@ void ExecAboutFloor(QWidget* parent) {
   auto* details = new QLabel(lines.join(QLatin1Char('\n')), &window);
   details->setObjectName(QStringLiteral("Label10"));
   details->setAlignment(Qt::AlignTop | Qt::AlignAbsolute | Qt::AlignRight);
-  details->setGeometry(144, 8, 197, 210);
+  details->setGeometry(144, 8, 197, 270);
 
   auto* link = new QLabel(QStringLiteral("kalvane.example.org"), &window);
   link->setObjectName(QStringLiteral("Label8"));
@@ -85,7 +89,7 @@ void ExecAboutFloor(QWidget* parent) {
   link->setPalette(palette);
   link->setFocusPolicy(Qt::StrongFocus);
   link->setCursor(Qt::PointingHandCursor);
-  link->setGeometry(130, 224, 145, 21);
+  link->setGeometry(130, 283, 145, 21);
   window.exec();
 }
 
