@@ -12,7 +12,26 @@
 
 namespace kalvane {
 
+#ifdef Q_OS_WIN
+// Windows has none of the Noto fonts the windows are laid out with: the
+// program carries them in the fonts folder beside it, loaded once, before
+// the first window font is made (so that anything that builds a window,
+// tests included, measures with them).
+static bool LoadCarriedFonts() {
+  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  for (const QString& file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+    if (QFontDatabase::addApplicationFont(folder.filePath(file)) < 0)
+      qWarning("could not load the font %s", qPrintable(folder.filePath(file)));
+  }
+  return true;
+}
+#endif
+
 QFont WindowFont() {
+#ifdef Q_OS_WIN
+  static const bool carriedFontsLoaded = LoadCarriedFonts();
+  (void)carriedFontsLoaded;
+#endif
   QFont font;
   font.setFamilies({QStringLiteral("Noto Sans"), QStringLiteral("Noto Sans Arabic UI"),
                     QStringLiteral("Noto Sans Arabic")});
@@ -32,25 +51,12 @@ QFont FrameFont() {
   return font;
 }
 
-#ifdef Q_OS_WIN
-// Windows has none of the Noto fonts the windows are laid out with: the
-// program carries them in the fonts folder beside it. And the native
-// Windows style paints drop-down lists white whatever their palette says,
-// which hides the colour lists' white captions: the windows use the same
-// Fusion style as on Linux, where their layouts are checked.
-static void UseLinuxLookOnWindows() {
-  QApplication::setStyle(QStringLiteral("Fusion"));
-  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-  for (const QString& file : folder.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
-    if (QFontDatabase::addApplicationFont(folder.filePath(file)) < 0)
-      qWarning("could not load the font %s", qPrintable(folder.filePath(file)));
-  }
-}
-#endif
-
 void ApplyApplicationLook(QApplication& app) {
 #ifdef Q_OS_WIN
-  UseLinuxLookOnWindows();
+  // The native Windows style paints drop-down lists white whatever their
+  // palette says, which hides the colour lists' white captions: the windows
+  // use the same Fusion style as on Linux, where their layouts are checked.
+  QApplication::setStyle(QStringLiteral("Fusion"));
 #endif
   QApplication::setApplicationName(QStringLiteral("kalvane"));
   QApplication::setApplicationDisplayName(QStringLiteral("Kalvane"));

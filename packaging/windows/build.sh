@@ -61,8 +61,8 @@ find "$dir" -name '*.exe' -o -name '*.dll' | xargs "$target-strip" --strip-unnee
 
 # The fonts the windows are laid out with (Noto, as on Linux), loaded by
 # the program itself on Windows; their licence beside them.
-fonts=/usr/share/fonts/truetype/noto
-cp "$fonts"/NotoSans-{Regular,Bold}.ttf "$fonts"/NotoSansArabicUI-{Regular,Bold}.ttf "$dir/fonts/"
+source "$here/fonts.sh"
+copy_carried_fonts "$dir"
 cp /usr/share/doc/fonts-noto-core/copyright "$dir/licences/Noto fonts (SIL OFL 1.1).txt"
 
 cp "$here/licences/README.txt" "$dir/licences/README.txt"

@@ -23,6 +23,20 @@ wine_prefix_ready() {
   fi
 }
 
+# Hides the host's fonts from Wine, which would otherwise offer every font
+# fontconfig knows (Noto included) to Windows programs. A program then has
+# only the fonts it loads itself, as on a Windows without Noto: a run that
+# still shows Persian shows the carried fonts at work. Wine remembers the
+# fonts it has seen in its prefix's registry, so these runs get a prefix of
+# their own that never saw the host's (call before wine_prefix_ready).
+wine_without_host_fonts() {
+  mkdir -p "$kalvane_windows_cache"
+  printf '%s\n' '<?xml version="1.0"?>' '<!DOCTYPE fontconfig SYSTEM "fonts.dtd">' \
+    '<fontconfig></fontconfig>' >"$kalvane_windows_cache/no-host-fonts.conf"
+  export FONTCONFIG_FILE=$kalvane_windows_cache/no-host-fonts.conf
+  [ -n "${KALVANE_WINE_PREFIX:-}" ] || export WINEPREFIX=$kalvane_windows_cache/wine-own-fonts
+}
+
 # Ends this prefix's wineserver and every Windows process under it.
 wine_prefix_stop() {
   wineserver -k 2>/dev/null || true

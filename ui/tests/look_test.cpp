@@ -34,8 +34,10 @@ class LookTest : public QObject {
   }
 
   void windowFontHasEveryPersianLetterTheInterfaceUses() {
-    // Every Persian caption letter must come from an installed font, not a
-    // box: the first family covers Latin, a fallback family Arabic script.
+    // Every Persian caption letter must come from an installed font (on
+    // Windows, one the program carries and loads), not a box: the first
+    // family covers Latin, a fallback family Arabic script.
+    ApplyApplicationLook(*qApp);
     const QString persian = QStringLiteral("ابپتثجچحخدذرزژسشصضطظعغفقکگلمنوهيآ۰۱۲۳۴۵۶۷۸۹");
     const QFont font = WindowFont();
     QVERIFY(font.families().contains(QStringLiteral("Noto Sans Arabic UI")));

@@ -10,7 +10,8 @@ repo=$(cd "$here/../../.." && pwd)
 qt=$(readlink -f "$1")
 mkdir -p "$2"
 build=$(readlink -f "$2")
-tests=(main_window_test colour_code_window_test smd_code_window_test look_test)
+tests=(main_window_test colour_code_window_test smd_code_window_test network_finder_window_test
+  divider_window_test led_array_window_test look_test)
 
 started=$SECONDS
 "$qt/bin/qt-cmake" -S "$repo" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
@@ -20,6 +21,10 @@ cmake --build "$build" -j "$(nproc)" --target "${tests[@]}"
 echo "Layout tests cross-built in $((SECONDS - started)) s"
 
 source "$repo/packaging/windows/wine.sh"
+source "$repo/packaging/windows/fonts.sh"
+# The tests measure with the fonts the program carries, beside each test as
+# beside kalvane.exe in the zip, and with none of the host's.
+wine_without_host_fonts
 work=$(mktemp -d)
 xvfb=
 cleanup() {
@@ -43,9 +48,13 @@ QT_PLUGIN_PATH=$(winepath -w "$qt/plugins")
 status=0
 for t in "${tests[@]}"; do
   exe=$(find "$build" -name "$t.exe" | head -n1)
+  copy_carried_fonts "$(dirname "$exe")"
   case $t in
     look_test) cases=() ;;
     smd_code_window_test) cases=(-style fusion typedTextsShowTheirReadingOrMessage) ;;
+    network_finder_window_test) cases=(-style fusion typedTargetsShowNetworksOrAMessage) ;;
+    divider_window_test) cases=(-style fusion typedTextsShowPairsOrAMessage bothModesFitInBothLanguages) ;;
+    led_array_window_test) cases=(-style fusion typedInputsShowTheirDesignOrProblem) ;;
     *) cases=(-style fusion nothingOverlapsOrIsCutOff) ;;
   esac
   echo "$t ${cases[*]}"
