@@ -11,16 +11,24 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
 
 # Makes the prefix on first use (about half a minute, once); waits for
-# wineboot so that what runs next starts at once.
+# wineboot so that what runs next starts at once. A first wineboot on a new
+# machine has been seen to fail once in a child it starts ("Application
+# could not be started") and pass when run again: it gets a second try.
 wine_prefix_ready() {
-  if [ ! -f "$WINEPREFIX/.kalvane-ready" ]; then
-    local started=$SECONDS
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 || { tail "$WINEPREFIX/wineboot.log" >&2; return 1; }
-    wineserver -w
-    touch "$WINEPREFIX/.kalvane-ready"
-    echo "Wine prefix $WINEPREFIX made in $((SECONDS - started)) s"
-  fi
+  [ ! -f "$WINEPREFIX/.kalvane-ready" ] || return 0
+  local started=$SECONDS attempt
+  mkdir -p "$WINEPREFIX"
+  for attempt in 1 2; do
+    if wineboot -i >"$WINEPREFIX/wineboot.log" 2>&1 && wineserver -w; then
+      touch "$WINEPREFIX/.kalvane-ready"
+      echo "Wine prefix $WINEPREFIX made in $((SECONDS - started)) s"
+      return 0
+    fi
+    echo "wineboot failed (try $attempt of 2):" >&2
+    tail "$WINEPREFIX/wineboot.log" >&2
+    wineserver -k 2>/dev/null || true
+  done
+  return 1
 }
 
 # Hides the host's fonts from Wine, which would otherwise offer every font
