@@ -1,11 +1,20 @@
 # Sourced by the scripts that run Windows builds under Wine: one Wine prefix
-# for them all, made once and kept in the cache, quiet and without the
-# .NET and browser engine installers Wine would offer on first start, and
-# without the desktop menu entries Wine makes of Start menu shortcuts.
-# Not responsible for what runs in it.
-#   KALVANE_WINE_PREFIX   the prefix (default: <cache>/wine)
+# for them all, made once and kept in the cache, without the host's fonts,
+# quiet, without the .NET and browser engine installers Wine would offer on
+# first start and without the desktop menu entries Wine makes of Start menu
+# shortcuts. Not responsible for what runs in it.
+#   KALVANE_WINE_PREFIX   the prefix (default: <cache>/wine-own-fonts)
 kalvane_windows_cache=${KALVANE_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/kalvane-windows}
-export WINEPREFIX=${KALVANE_WINE_PREFIX:-$kalvane_windows_cache/wine}
+# Wine would offer Windows programs every font fontconfig knows (Noto
+# included); an empty configuration hides them, so a program has only the
+# fonts it loads itself, as on a Windows without Noto: Persian on a picture
+# is the carried fonts at work. Wine remembers the fonts it has seen in its
+# prefix's registry, so the prefix is one that never saw the host's.
+mkdir -p "$kalvane_windows_cache"
+printf '%s\n' '<?xml version="1.0"?>' '<!DOCTYPE fontconfig SYSTEM "fonts.dtd">' \
+  '<fontconfig></fontconfig>' >"$kalvane_windows_cache/no-host-fonts.conf"
+export FONTCONFIG_FILE=$kalvane_windows_cache/no-host-fonts.conf
+export WINEPREFIX=${KALVANE_WINE_PREFIX:-$kalvane_windows_cache/wine-own-fonts}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export WINEARCH=win64
@@ -29,20 +38,6 @@ wine_prefix_ready() {
     wineserver -k 2>/dev/null || true
   done
   return 1
-}
-
-# Hides the host's fonts from Wine, which would otherwise offer every font
-# fontconfig knows (Noto included) to Windows programs. A program then has
-# only the fonts it loads itself, as on a Windows without Noto: a run that
-# still shows Persian shows the carried fonts at work. Wine remembers the
-# fonts it has seen in its prefix's registry, so these runs get a prefix of
-# their own that never saw the host's (call before wine_prefix_ready).
-wine_without_host_fonts() {
-  mkdir -p "$kalvane_windows_cache"
-  printf '%s\n' '<?xml version="1.0"?>' '<!DOCTYPE fontconfig SYSTEM "fonts.dtd">' \
-    '<fontconfig></fontconfig>' >"$kalvane_windows_cache/no-host-fonts.conf"
-  export FONTCONFIG_FILE=$kalvane_windows_cache/no-host-fonts.conf
-  [ -n "${KALVANE_WINE_PREFIX:-}" ] || export WINEPREFIX=$kalvane_windows_cache/wine-own-fonts
 }
 
 # Ends this prefix's wineserver and every Windows process under it.

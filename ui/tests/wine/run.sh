@@ -11,8 +11,6 @@ mkdir -p "$2"
 out=$(readlink -f "$2")
 rm -f "$out"/*.png "$out"/*.log
 source "$repo/packaging/windows/wine.sh"
-# Only the fonts in the zip: Persian on the screenshots is theirs.
-wine_without_host_fonts
 work=$(mktemp -d)
 xvfb=
 cleanup() {
