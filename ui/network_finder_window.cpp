@@ -212,7 +212,8 @@ void NetworkFinderWindow::paintEvent(QPaintEvent* event) {
     return;
   painted_ = true;
   // Queued: the children paint and the frame reaches the screen first.
-  QMetaObject::invokeMethod(this, [this] { SubmitPending(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      this, [this] { SubmitPending(); }, Qt::QueuedConnection);
 }
 
 void NetworkFinderWindow::SubmitPending() {
