@@ -76,10 +76,12 @@ build_program() {
 
 # The compiler cache for the test command's builds: a later run, in this
 # clone or a fresh one, compiles only what changed. Paths inside the clone
-# are hashed relative to it, so every clone of the repository shares it.
-# CMake reads the launcher from the environment when a build is configured.
+# are hashed relative to it, so every clone of the repository shares it; a
+# compiler is known by its contents, not its file's date, so a reinstalled
+# one still finds its objects. CMake reads the launcher from the environment
+# when a build is configured.
 use_compiler_cache() {
-  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=true CCACHE_COMPILERCHECK=content
   export CMAKE_CXX_COMPILER_LAUNCHER=ccache CMAKE_C_COMPILER_LAUNCHER=ccache
 }
 
