@@ -6,7 +6,7 @@
 # Needs root and a Debian mirror (DEBIAN_MIRROR, else the host's bookworm
 # source, else deb.debian.org). Only a root this file made is ever removed.
 fresh_root_marker=.kalvane-fresh-root
-fresh_root_mounts=(proc sys dev dev/pts)
+fresh_root_mounts=(proc sys dev dev/pts dev/shm)
 
 # The first bookworm source of the host's apt lists, one-line or deb822.
 fresh_root_host_mirror() {
@@ -64,6 +64,9 @@ fresh_root_make() {
   mount --bind /sys "$root/sys"
   mount --bind /dev "$root/dev"
   mount --bind /dev/pts "$root/dev/pts"
+  # A machine's /dev/shm is a tmpfs of its own that anyone may write to (the
+  # Wayland compositor's buffers live there); the bind of /dev hides it.
+  mount -t tmpfs -o mode=1777 shm "$root/dev/shm"
   in_root 'apt-get update -q && apt-get install -y -q --no-install-recommends git' >"$root/root/git.log" 2>&1 ||
     { tail -n 30 "$root/root/git.log"; exit 1; }
   git clone -q --no-local "$repo" "$root/root/kalvane"
