@@ -153,7 +153,6 @@ void AboutWindow::Retranslate(Language language) {
   const bool persian = language == Language::Persian;
   gradientFirst_ = persian ? kYellow : Rgb(300, 10, 2).value;
   gradientSecond_ = persian ? Rgb(300, 10, 2).value : kYellow;
-  PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
   setLayoutDirection(DirectionOf(language));
   setWindowTitle(Text(kAboutTitle.In(language)));
   details_->setGeometry(Px(AboutDetailsPlace(language)));
@@ -184,10 +183,10 @@ void AboutWindow::FitContents() {
   forumLink_->move(forumLink_->x(), linkTop);
   const QSize designed = TwipSize(kAboutClientWidth, kAboutClientHeight);
   const int height = std::max(designed.height(), forumLink_->geometry().bottom() + kGap);
-  if (height != this->height() || designed.width() != width()) {
+  if (height != this->height() || designed.width() != width())
     setFixedSize(designed.width(), height);
-    PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
-  }
+  // Painted once the size is final: the gradient spans the whole window.
+  PaintGradient(gradientFirst_, gradientSecond_, kLeftToRight);
 }
 
 void AboutWindow::PaintGradient(std::uint32_t first, std::uint32_t second, std::uint8_t direction) {
