@@ -1,6 +1,7 @@
 #include "ui/about_window.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -176,7 +177,11 @@ void AboutWindow::Retranslate(Language language) {
 // line is ever cut off.
 void AboutWindow::FitContents() {
   constexpr int kGap = 6;
-  const int needed = details_->sizeHint().height();
+  // The details are plain lines, never wrapped, each as tall as the window
+  // font's line (a fallback font for Persian letters does not change it):
+  // their height is known without laying the text out, which the paint does.
+  const int lines = static_cast<int>(details_->text().count(QLatin1Char('\n'))) + 1;
+  const int needed = lines * details_->fontMetrics().lineSpacing();
   if (needed > details_->height())
     details_->resize(details_->width(), needed);
   const int linkTop = std::max(forumLink_->y(), details_->geometry().bottom() + kGap);
