@@ -109,11 +109,7 @@ DividerWindow::DividerWindow(Language language, StandardSeries series, QWidget* 
   setFont(WindowFont());
   model_.SetSeries(series);
 
-  auto label = [](const char* name, QWidget* container) {
-    auto* l = new QLabel(container);
-    l->setObjectName(QLatin1String(name));
-    return l;
-  };
+  auto label = [](const char* name, QWidget* container) { return NewLabel(container, name); };
 
   // The mode and the series.
   dividerMode_ = new QRadioButton(this);
@@ -333,12 +329,7 @@ void DividerWindow::OnEdited(Box box) {
   QLineEdit* edit = BoxOf(box);
   const int caret = edit->cursorPosition();
   model_.Edit(box, Utf8(edit->text()));
-  const QString kept = Text(model_.Text(box));
-  if (edit->text() != kept) {
-    const QSignalBlocker showing(edit);
-    edit->setText(kept);
-    edit->setCursorPosition(std::min(caret, static_cast<int>(kept.size())));
-  }
+  ShowKeptText(edit, model_.Text(box), caret);
   ShowModel();
 }
 

@@ -238,12 +238,7 @@ void LedArrayWindow::OnEdited(Box box) {
   QLineEdit* edit = boxes_[static_cast<std::size_t>(box)];
   const int caret = edit->cursorPosition();
   model_.Edit(box, Utf8(edit->text()));
-  const QString kept = Text(model_.Text(box));
-  if (edit->text() != kept) {
-    const QSignalBlocker showing(edit);
-    edit->setText(kept);
-    edit->setCursorPosition(std::min(caret, static_cast<int>(kept.size())));
-  }
+  ShowKeptText(edit, model_.Text(box), caret);
   ShowModel();
 }
 

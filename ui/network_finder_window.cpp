@@ -91,11 +91,7 @@ NetworkFinderWindow::NetworkFinderWindow(Language language, StandardSeries serie
   setFont(WindowFont());
   model_.SelectSeries(series);
 
-  auto label = [](const char* name, QWidget* container) {
-    auto* l = new QLabel(container);
-    l->setObjectName(QLatin1String(name));
-    return l;
-  };
+  auto label = [](const char* name, QWidget* container) { return NewLabel(container, name); };
   auto combo = [](const char* name, QWidget* container) {
     auto* c = new QComboBox(container);
     c->setObjectName(QLatin1String(name));
@@ -283,12 +279,7 @@ void NetworkFinderWindow::OnEdited(Box box) {
   QLineEdit* edit = box == Box::Target ? targetBox_ : listBox_;
   const int caret = edit->cursorPosition();
   model_.Edit(box, Utf8(edit->text()));
-  const QString kept = Text(model_.Text(box));
-  if (edit->text() != kept) {
-    const QSignalBlocker showing(edit);
-    edit->setText(kept);
-    edit->setCursorPosition(std::min(caret, static_cast<int>(kept.size())));
-  }
+  ShowKeptText(edit, model_.Text(box), caret);
   ShowModel();
 }
 

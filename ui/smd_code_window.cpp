@@ -144,12 +144,7 @@ void SmdCodeWindow::OnEdited(Box box) {
   QLineEdit* edit = box == Box::Code ? codeBox_ : valueBox_;
   const int caret = edit->cursorPosition();
   model_.Edit(box, Utf8(edit->text()));
-  const QString kept = Text(model_.Text(box));
-  if (edit->text() != kept) {
-    const QSignalBlocker showing(edit);
-    edit->setText(kept);
-    edit->setCursorPosition(std::min(caret, static_cast<int>(kept.size())));
-  }
+  ShowKeptText(edit, model_.Text(box), caret);
   ShowModel();
 }
 

@@ -1,13 +1,15 @@
 // What the views share: a language's reading direction and side, writing a
-// text only when it changed, the builders of frames and labels, the entry
-// rules a model gives its boxes, places from the layout tables as pixels,
-// and the core's colours as Qt's. No window of its own.
+// text only when it changed (a box's with its caret), the builders of frames
+// and labels, the entry rules a model gives its boxes, places from the layout
+// tables as pixels, and the core's colours as Qt's. No window of its own.
 #pragma once
 
 #include <QColor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -46,6 +48,17 @@ void ShowText(W* widget, const QString& text) {
 template <typename W>
 void ShowText(W* widget, const std::string& text) {
   ShowText(widget, Text(text));
+}
+
+// Writes back into `box` the text its model kept of what was typed, as
+// ShowText does; the caret stays where it was, or at the end of a shorter
+// text.
+inline void ShowKeptText(QLineEdit* box, const std::string& kept, int caret) {
+  const QString text = Text(kept);
+  if (box->text() == text)
+    return;
+  ShowText(box, text);
+  box->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
 }
 
 // A control's rectangle in pixels, from its place in twips in `language`.

@@ -27,12 +27,6 @@ class DividerWindowTest : public QObject {
   static QTableWidget* Table(const DividerWindow& window) {
     return test::Get<QTableWidget>(window, QStringLiteral("ResultTable"));
   }
-  static void Type(QLineEdit* box, const QString& keys) {
-    box->setFocus();
-    box->selectAll();
-    box->del();
-    test::PlayKeys(box, keys);
-  }
   static void ExpectNothingOverlaps(const DividerWindow& window) {
     const QStringList problems = test::OverlapsAndCutOffs(window, {});
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join("; ")));
@@ -108,7 +102,7 @@ class DividerWindowTest : public QObject {
       test::Get<QRadioButton>(window, QStringLiteral("ModeRegulator"))->click();
     QFETCH(QString, box);
     QFETCH(QString, keys);
-    Type(Box(window, box), keys);
+    test::Retype(Box(window, box), keys);
     QTEST(Box(window, box)->text(), "kept");
     QTEST(test::TextOf(window, QStringLiteral("LMessage")), "message");
     QTEST(Table(window)->rowCount(), "rows");
@@ -135,7 +129,7 @@ class DividerWindowTest : public QObject {
     QVERIFY(description().contains(table->item(4, 0)->text()));
     QVERIFY(description().contains(table->item(4, 1)->text()));
     // A new text searches again: no row of the old pairs stays picked.
-    Type(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("2 . 5"));
+    test::Retype(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("2 . 5"));
     QCOMPARE(table->currentRow(), 0);
     QCOMPARE(table->item(0, 3)->text(), QStringLiteral("exact"));
   }
@@ -148,11 +142,11 @@ class DividerWindowTest : public QObject {
     series->setCurrentIndex(5);
     QCOMPARE(window.Model().Series(), StandardSeries::E192);
     test::Get<QComboBox>(window, QStringLiteral("TargetKind"))->setCurrentIndex(1);
-    Type(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("0 . 5"));
+    test::Retype(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("0 . 5"));
     QCOMPARE(window.Model().WantedVout(), 2.5);
     QCOMPARE(Box(window, QStringLiteral("TargetEnter"))->accessibleName(),
              QStringLiteral("Ratio Vout / Vin"));
-    Type(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("2"));
+    test::Retype(Box(window, QStringLiteral("TargetEnter")), QStringLiteral("2"));
     QCOMPARE(test::TextOf(window, QStringLiteral("LMessage")),
              QStringLiteral("Ratio Vout / Vin: the ratio lies between 0 and 1."));
   }

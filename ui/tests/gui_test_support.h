@@ -103,6 +103,15 @@ inline void PlayKeys(QWidget* target, const QString& script) {
   }
 }
 
+// Empties `box` and plays `script` into it, as a user who selects all,
+// deletes and types.
+inline void Retype(QLineEdit* box, const QString& script) {
+  box->setFocus();
+  box->selectAll();
+  box->del();
+  PlayKeys(box, script);
+}
+
 // Where a control paints its content, in its parent's coordinates: a
 // label's text or picture as aligned, any other control its rectangle.
 inline QRect ContentRect(const QWidget* widget) {

@@ -22,12 +22,6 @@ class LedArrayWindowTest : public QObject {
   static QLineEdit* Box(const QWidget& window, const char* name) {
     return test::Get<QLineEdit>(window, QLatin1String(name));
   }
-  static void Type(QLineEdit* box, const QString& keys) {
-    box->setFocus();
-    box->selectAll();
-    box->del();
-    test::PlayKeys(box, keys);
-  }
   // After the layouts have taken in the new texts, as they do before the
   // next paint.
   static void ExpectTidy(const QWidget& window) {
@@ -89,7 +83,7 @@ class LedArrayWindowTest : public QObject {
     QFETCH(QStringList, shown);
     LedArrayWindow window(language, StandardSeries::E24);
     window.show();
-    Type(Box(window, qPrintable(box)), keys);
+    test::Retype(Box(window, qPrintable(box)), keys);
     const char* names[] = {"LKind1", "LStandard1", "LKind2", "LTotalCurrent", "LArrMessage"};
     for (int i = 0; i < 5; ++i)
       QCOMPARE(test::TextOf(window, QLatin1String(names[i])), shown[i]);
@@ -125,13 +119,13 @@ class LedArrayWindowTest : public QObject {
     QCOMPARE(test::TextOf(window, "LStandard1"), QStringLiteral("137 Ohm (E96)"));
     QLineEdit* perString = Box(window, "ArrPerString");
     QVERIFY(!perString->isEnabled());
-    Type(Box(window, "ArrHeadroom"), "3");
+    test::Retype(Box(window, "ArrHeadroom"), "3");
     QCOMPARE(perString->text(), QStringLiteral("2"));  // the automatic count
     test::Get<QCheckBox>(window, "ArrAuto")->setChecked(false);
     QVERIFY(perString->isEnabled());
-    Type(perString, "3");
+    test::Retype(perString, "3");
     QCOMPARE(test::TextOf(window, "LKind1"), QStringLiteral("8 strings of 3 LEDs"));
-    Type(perString, "2");
+    test::Retype(perString, "2");
     QCOMPARE(test::TextOf(window, "LKind1"), QStringLiteral("12 strings of 2 LEDs"));
     test::Get<QComboBox>(window, "ArrSeries")->setCurrentIndex(0);
     QCOMPARE(test::TextOf(window, "LStandard1"), QStringLiteral("330 Ohm (E6)"));

@@ -25,12 +25,6 @@ class NetworkFinderWindowTest : public QObject {
   static QLineEdit* Box(const NetworkFinderWindow& window, const char* name) {
     return test::Get<QLineEdit>(window, QLatin1String(name));
   }
-  static void Type(QLineEdit* box, const QString& keys) {
-    box->setFocus();
-    box->selectAll();
-    box->del();
-    test::PlayKeys(box, keys);
-  }
 
  private slots:
   void typedTargetsShowNetworksOrAMessage_data() {
@@ -60,7 +54,7 @@ class NetworkFinderWindowTest : public QObject {
     QFETCH(QString, keys);
     NetworkFinderWindow window(language);
     window.show();
-    Type(Box(window, "TargetEnter"), keys);
+    test::Retype(Box(window, "TargetEnter"), keys);
     window.SearchNow();
     QTEST(test::TextOf(window, "LValue1"), "value1");
     QTEST(test::TextOf(window, "LMessage"), "message");
@@ -74,7 +68,7 @@ class NetworkFinderWindowTest : public QObject {
     window.show();
     window.SearchNow();
     QVERIFY(!test::TextOf(window, "LValue4").isEmpty());
-    Type(Box(window, "TargetEnter"), QStringLiteral("2 2 k"));
+    test::Retype(Box(window, "TargetEnter"), QStringLiteral("2 2 k"));
     for (const char* value : {"LValue1", "LValue2", "LValue3", "LValue4"})
       QCOMPARE(test::TextOf(window, QLatin1String(value)), QString());
     QVERIFY(!test::Get<NetworkSchematic>(window, "Schematic2")->Shown().has_value());
@@ -105,7 +99,7 @@ class NetworkFinderWindowTest : public QObject {
     QCOMPARE(Box(window, "ListEnter")->accessibleName(), QStringLiteral("Values in stock"));
     QCOMPARE(test::TextOf(window, "LMessage"),
              QStringLiteral("List the values you have, e.g. 100 220 1k."));
-    Type(Box(window, "ListEnter"), QStringLiteral("1 0 0 ، 2 2 0"));
+    test::Retype(Box(window, "ListEnter"), QStringLiteral("1 0 0 ، 2 2 0"));
     QCOMPARE(Box(window, "ListEnter")->text(), QStringLiteral("100,220"));
     window.SearchNow();
     for (const CountResult& count : *window.Model().Results()) {
@@ -115,7 +109,7 @@ class NetworkFinderWindowTest : public QObject {
                   network.ohms[static_cast<std::size_t>(r)] == 220);
       }
     }
-    Type(Box(window, "ListEnter"), QStringLiteral("1 0 0 , x"));
+    test::Retype(Box(window, "ListEnter"), QStringLiteral("1 0 0 , x"));
     QCOMPARE(test::TextOf(window, "LMessage"),
              QStringLiteral("Entry 2 of the list: not a resistance."));
   }

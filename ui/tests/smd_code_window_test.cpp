@@ -19,12 +19,6 @@ class SmdCodeWindowTest : public QObject {
   static QLineEdit* Box(const SmdCodeWindow& window, const char* name) {
     return test::Get<QLineEdit>(window, QLatin1String(name));
   }
-  static void Type(QLineEdit* box, const QString& keys) {
-    box->setFocus();
-    box->selectAll();
-    box->del();
-    test::PlayKeys(box, keys);
-  }
 
  private slots:
   // What typed codes and values show, in both languages.
@@ -64,8 +58,8 @@ class SmdCodeWindowTest : public QObject {
     window.show();
     QFETCH(QString, code);
     QFETCH(QString, value);
-    Type(Box(window, "CodeEnter"), code);
-    Type(Box(window, "ValueEnter"), value);
+    test::Retype(Box(window, "CodeEnter"), code);
+    test::Retype(Box(window, "ValueEnter"), value);
     QTEST(test::TextOf(window, "LReading"), "reading");
     QFETCH(QStringList, codes);
     const char* shown[] = {"LThreeCode", "LFourCode", "LEiaCode", "LValueMessage"};
